@@ -1,0 +1,36 @@
+#!/usr/bin/env bash
+# Installs, once, every Debian package that the build, the tests and the demo need.
+# Safe to run again: packages already present are skipped.
+set -euo pipefail
+
+packages=(
+  cmake ninja-build g++ pkg-config
+  wine64 wine64-tools libwine-dev
+  g++-mingw-w64-x86-64 g++-mingw-w64-i686 binutils-mingw-w64-x86-64 binutils-mingw-w64-i686
+  xvfb xauth
+  qpdf libqpdf-dev
+  poppler-utils libpoppler-cpp-dev
+  libfontconfig-dev libfreetype-dev fonts-liberation
+  libcups2-dev
+  libpng-dev zlib1g-dev
+  libgtest-dev
+  fp-utils-3.2.2
+)
+
+missing=()
+for p in "${packages[@]}"; do
+  if ! dpkg-query -W -f='${Status}' "$p" 2>/dev/null | grep -q 'install ok installed'; then
+    missing+=("$p")
+  fi
+done
+
+if [ ${#missing[@]} -eq 0 ]; then
+  exit 0
+fi
+
+echo "installing: ${missing[*]}"
+sudo_cmd=()
+if [ "$(id -u)" -ne 0 ]; then sudo_cmd=(sudo); fi
+export DEBIAN_FRONTEND=noninteractive
+"${sudo_cmd[@]}" apt-get update -qq
+"${sudo_cmd[@]}" apt-get install -y -qq --no-install-recommends "${missing[@]}"

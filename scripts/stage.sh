@@ -1,0 +1,36 @@
+#!/usr/bin/env bash
+# Lays out what an installer would put on a machine, inside the build folder:
+#   stage/viewer/viewer.exe.so         the host viewer
+#   stage/viewer/plug_ins/tessaly.api  the plug-in (x86_64 build) and its files
+#   stage/win32/tessaly.api            the 32-bit Windows deliverable
+#   stage/sample/manual.pdf            the sample document
+#   wineprefix/                        created once, with the plug-in's "App Paths" key
+set -euo pipefail
+here=$(cd "$(dirname "$0")" && pwd)
+source "$here/wine-env.sh"
+B=$TESSALY_BUILD
+S=$B/stage
+mkdir -p "$S/viewer/plug_ins" "$S/win32" "$S/sample"
+
+cp -f "$B/viewer/viewer.exe.so" "$S/viewer/"
+cp -f "$B/plugin-x64/tessaly.api" "$S/viewer/plug_ins/tessaly.api"
+cp -f "$B/plugin-i686/tessaly.api" "$S/win32/tessaly.api"
+if [ -d "$B/plugin-x64/files" ]; then
+  cp -rf "$B/plugin-x64/files/." "$S/viewer/plug_ins/"
+fi
+
+if [ ! -f "$S/sample/manual.pdf" ] || [ "$B/native/tools/make-sample" -nt "$S/sample/manual.pdf" ]; then
+  "$B/native/tools/make-sample" "$S/sample/manual.pdf"
+fi
+
+if [ ! -f "$WINEPREFIX/.tessaly-prefix-ready" ]; then
+  echo "creating the wine prefix in $WINEPREFIX (once)"
+  "$WINE64" wineboot -i >/dev/null 2>&1 || true
+  "$WINESERVER" -w
+  touch "$WINEPREFIX/.tessaly-prefix-ready"
+fi
+
+# The key a Windows installer writes, by which the plug-in finds its folder.
+key='HKLM\SOFTWARE\Microsoft\Windows\CurrentVersion\App Paths\Tessaly.api'
+"$WINE64" reg add "$key" /ve /d "$(winpath "$S/viewer/plug_ins")\\Tessaly.api" /f >/dev/null 2>&1
+"$WINESERVER" -w

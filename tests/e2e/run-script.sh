@@ -1,0 +1,18 @@
+#!/usr/bin/env bash
+# Runs one end-to-end script in the staged viewer; its exit code is the test's result.
+# Each test gets its own Xvfb server; the wine prefix of the build folder is shared.
+set -euo pipefail
+here=$(cd "$(dirname "$0")" && pwd)
+script=$1
+shift
+export TESSALY_XVFB=1
+export TESSALY_FIXTURES="$TESSALY_BUILD/fixtures"
+mkdir -p "$TESSALY_BUILD/e2e-out"
+export TESSALY_OUT="$TESSALY_BUILD/e2e-out"
+args=()
+# A script may name extra viewer options on a first line of the form "#! --opt value ...".
+first=$(head -n 1 "$script")
+if [[ $first == '#!'* ]]; then
+  read -r -a args <<<"${first#\#!}"
+fi
+exec "$here/../../scripts/run-viewer.sh" "${args[@]}" "$@" --script "$script"
