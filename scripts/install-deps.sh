@@ -10,7 +10,7 @@ packages=(
   xvfb xauth
   qpdf libqpdf-dev
   poppler-utils libpoppler-cpp-dev
-  libfontconfig-dev libfreetype-dev fonts-liberation
+  libfontconfig-dev libfreetype-dev fonts-liberation fonts-wine
   libcups2-dev
   libpng-dev zlib1g-dev
   libgtest-dev

@@ -27,6 +27,11 @@ if [ ! -f "$WINEPREFIX/.tessaly-prefix-ready" ]; then
   echo "creating the wine prefix in $WINEPREFIX (once)"
   "$WINE64" wineboot -i >/dev/null 2>&1 || true
   "$WINESERVER" -w
+  # One virtual desktop per X display: Wine then draws every window's frame and
+  # caption itself, as Windows would, also on an X server without a window manager.
+  "$WINE64" reg add 'HKCU\Software\Wine\Explorer' /v Desktop /d Default /f >/dev/null 2>&1
+  "$WINE64" reg add 'HKCU\Software\Wine\Explorer\Desktops' /v Default /d 1280x1024 /f >/dev/null 2>&1
+  "$WINESERVER" -w
   touch "$WINEPREFIX/.tessaly-prefix-ready"
 fi
 

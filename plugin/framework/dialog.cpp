@@ -1,0 +1,129 @@
+#include "dialog.h"
+
+#include <commctrl.h>
+
+#include "application.h"
+
+namespace {
+
+// The templates use common controls (tree view, tooltips); their window classes
+// must be registered in this process before the first dialog is created.
+void RegisterCommonControls() {
+  static bool registered = false;
+  if (registered) return;
+  INITCOMMONCONTROLSEX controls{sizeof(INITCOMMONCONTROLSEX), ICC_WIN95_CLASSES};
+  registered = InitCommonControlsEx(&controls) != FALSE;
+}
+
+}  // namespace
+
+INT_PTR CDialog::DoModal() {
+  if (hwnd_) return -1;  // already running
+  RegisterCommonControls();
+  CApplication* app = CApplication::Current();
+  HINSTANCE module = app ? app->Module() : GetModuleHandleA(nullptr);
+  HWND owner = app ? app->DialogOwner() : GetActiveWindow();
+
+  endRequested_ = false;
+  result_ = -1;
+  HWND dialog = CreateDialogParamA(module, MAKEINTRESOURCEA(templateId_), owner, &DialogProc,
+                                   reinterpret_cast<LPARAM>(this));
+  if (!dialog) return -1;
+
+  // EnableWindow answers whether the window was disabled already.
+  const bool ownerWasEnabled = owner && !EnableWindow(owner, FALSE);
+  if (!endRequested_ && !IsWindowVisible(dialog)) ShowWindow(dialog, SW_SHOWNORMAL);
+  RunModalLoop();
+
+  if (ownerWasEnabled) EnableWindow(owner, TRUE);
+  if (owner && GetActiveWindow() == dialog) SetActiveWindow(owner);
+  if (IsWindow(dialog)) DestroyWindow(dialog);
+  hwnd_ = nullptr;
+  return result_;
+}
+
+void CDialog::EndDialog(INT_PTR result) {
+  result_ = result;
+  endRequested_ = true;
+}
+
+void CDialog::RunModalLoop() {
+  MSG message;
+  while (!endRequested_ && hwnd_) {
+    const BOOL got = GetMessageA(&message, nullptr, 0, 0);
+    if (got == -1) break;
+    if (got == 0) {
+      // WM_QUIT belongs to the host's own loop: leave it there.
+      PostQuitMessage(static_cast<int>(message.wParam));
+      break;
+    }
+    if (PreTranslateMessage(&message)) continue;
+    if (IsDialogMessageA(hwnd_, &message)) continue;
+    TranslateMessage(&message);
+    DispatchMessageA(&message);
+  }
+}
+
+BOOL CDialog::PreTranslateMessage(MSG*) { return FALSE; }
+
+bool CDialog::DispatchMapped(UINT, WPARAM, LPARAM, LRESULT*) { return false; }
+
+INT_PTR CALLBACK CDialog::DialogProc(HWND window, UINT message, WPARAM wParam, LPARAM lParam) {
+  CDialog* dialog = nullptr;
+  if (message == WM_INITDIALOG) {
+    dialog = reinterpret_cast<CDialog*>(lParam);
+    dialog->hwnd_ = window;
+    SetWindowLongPtrA(window, DWLP_USER, reinterpret_cast<LONG_PTR>(dialog));
+  } else {
+    dialog = reinterpret_cast<CDialog*>(GetWindowLongPtrA(window, DWLP_USER));
+  }
+  if (!dialog) return FALSE;  // messages before WM_INITDIALOG
+  const INT_PTR answer = dialog->HandleMessage(message, wParam, lParam);
+  if (message == WM_NCDESTROY) {
+    SetWindowLongPtrA(window, DWLP_USER, 0);
+    dialog->hwnd_ = nullptr;
+  }
+  return answer;
+}
+
+INT_PTR CDialog::HandleMessage(UINT message, WPARAM wParam, LPARAM lParam) {
+  LRESULT result = 0;
+  if (DispatchMapped(message, wParam, lParam, &result)) return ReturnHandled(message, result);
+  switch (message) {
+    case WM_INITDIALOG:
+      return OnInitDialog();
+    case WM_COMMAND:
+      if (!IsCommandMessage(wParam, lParam)) break;
+      if (LOWORD(wParam) == IDOK) {
+        OnOK();
+        return TRUE;
+      }
+      if (LOWORD(wParam) == IDCANCEL) {
+        OnCancel();
+        return TRUE;
+      }
+      break;
+  }
+  return FALSE;
+}
+
+// A dialog procedure answers most messages through DWLP_MSGRESULT; these few
+// it answers directly.
+INT_PTR CDialog::ReturnHandled(UINT message, LRESULT result) {
+  switch (message) {
+    case WM_CHARTOITEM:
+    case WM_COMPAREITEM:
+    case WM_CTLCOLORBTN:
+    case WM_CTLCOLORDLG:
+    case WM_CTLCOLOREDIT:
+    case WM_CTLCOLORLISTBOX:
+    case WM_CTLCOLORSCROLLBAR:
+    case WM_CTLCOLORSTATIC:
+    case WM_INITDIALOG:
+    case WM_QUERYDRAGICON:
+    case WM_VKEYTOITEM:
+      return result;
+  }
+  SetWindowLongPtrA(hwnd_, DWLP_MSGRESULT, result);
+  return TRUE;
+}

@@ -1,0 +1,3 @@
+#include "print_notification.h"
+
+bool printNotified = false;

@@ -1,0 +1,7 @@
+#include "tables.h"
+
+namespace host {
+
+HostTables hostTables;
+
+}  // namespace host

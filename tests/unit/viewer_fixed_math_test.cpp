@@ -1,0 +1,92 @@
+#include "core/fixed_math.h"
+
+#include <gtest/gtest.h>
+
+#include <limits>
+
+namespace viewer::core {
+namespace {
+
+constexpr ASFixed F(double value) { return static_cast<ASFixed>(value * 65536.0); }
+
+TEST(ViewerFixedMath, MultipliesSixteenSixteen) {
+  EXPECT_EQ(FixedMultiply(F(2), F(3)), F(6));
+  EXPECT_EQ(FixedMultiply(F(0.5), F(-4)), F(-2));
+  EXPECT_EQ(FixedMultiply(F(1.5), F(1.5)), F(2.25));
+}
+
+TEST(ViewerFixedMath, RoundsToNearest) {
+  // 1/65536 * 1/2 is half a unit: rounds away from zero.
+  EXPECT_EQ(FixedMultiply(1, F(0.5)), 1);
+  EXPECT_EQ(FixedMultiply(-1, F(0.5)), -1);
+  EXPECT_EQ(FixedMultiply(1, F(0.25)), 0);
+}
+
+TEST(ViewerFixedMath, Saturates) {
+  EXPECT_EQ(FixedMultiply(F(30000), F(30000)), std::numeric_limits<ASFixed>::max());
+  EXPECT_EQ(FixedMultiply(F(-30000), F(30000)), std::numeric_limits<ASFixed>::min());
+}
+
+TEST(ViewerFixedMath, ConvertsDoubles) {
+  EXPECT_EQ(DoubleToFixed(72.0), F(72));
+  EXPECT_EQ(DoubleToFixed(-0.5), F(-0.5));
+  EXPECT_DOUBLE_EQ(FixedToDouble(F(612)), 612.0);
+}
+
+TEST(ViewerFixedMatrix, IdentityLeavesAMatrixAlone) {
+  const ASFixedMatrix identity{fixedOne, 0, 0, fixedOne, 0, 0};
+  const ASFixedMatrix m{F(2), F(0.5), F(-1), F(3), F(10), F(-20)};
+  ASFixedMatrix r;
+  ConcatFixedMatrix(&r, m, identity);
+  EXPECT_EQ(r.a, m.a);
+  EXPECT_EQ(r.b, m.b);
+  EXPECT_EQ(r.c, m.c);
+  EXPECT_EQ(r.d, m.d);
+  EXPECT_EQ(r.h, m.h);
+  EXPECT_EQ(r.v, m.v);
+  ConcatFixedMatrix(&r, identity, m);
+  EXPECT_EQ(r.h, m.h);
+  EXPECT_EQ(r.v, m.v);
+}
+
+TEST(ViewerFixedMatrix, AppliesFirstThenSecond) {
+  // Scale by 2, then move by (100, 50): the origin lands on (100, 50) and the
+  // translation is not scaled.
+  const ASFixedMatrix scale{F(2), 0, 0, F(2), 0, 0};
+  const ASFixedMatrix move{fixedOne, 0, 0, fixedOne, F(100), F(50)};
+  ASFixedMatrix r;
+  ConcatFixedMatrix(&r, scale, move);
+  EXPECT_EQ(r.a, F(2));
+  EXPECT_EQ(r.d, F(2));
+  EXPECT_EQ(r.h, F(100));
+  EXPECT_EQ(r.v, F(50));
+  // The other way round the translation is scaled.
+  ConcatFixedMatrix(&r, move, scale);
+  EXPECT_EQ(r.h, F(200));
+  EXPECT_EQ(r.v, F(100));
+}
+
+TEST(ViewerFixedMatrix, MultipliesTheFullMatrix) {
+  const ASFixedMatrix m1{F(1), F(2), F(3), F(4), F(5), F(6)};
+  const ASFixedMatrix m2{F(0.5), F(-1), F(2), F(0.25), F(10), F(20)};
+  ASFixedMatrix r;
+  ConcatFixedMatrix(&r, m1, m2);
+  EXPECT_EQ(r.a, F(1 * 0.5 + 2 * 2));
+  EXPECT_EQ(r.b, F(1 * -1 + 2 * 0.25));
+  EXPECT_EQ(r.c, F(3 * 0.5 + 4 * 2));
+  EXPECT_EQ(r.d, F(3 * -1 + 4 * 0.25));
+  EXPECT_EQ(r.h, F(5 * 0.5 + 6 * 2 + 10));
+  EXPECT_EQ(r.v, F(5 * -1 + 6 * 0.25 + 20));
+}
+
+TEST(ViewerFixedMatrix, ResultMayBeAnOperand) {
+  ASFixedMatrix m{F(2), 0, 0, F(2), F(1), F(1)};
+  const ASFixedMatrix move{fixedOne, 0, 0, fixedOne, F(3), F(4)};
+  ConcatFixedMatrix(&m, m, move);
+  EXPECT_EQ(m.a, F(2));
+  EXPECT_EQ(m.h, F(4));
+  EXPECT_EQ(m.v, F(5));
+}
+
+}  // namespace
+}  // namespace viewer::core

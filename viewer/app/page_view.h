@@ -1,0 +1,68 @@
+// The page view of a document window (an AVPageView): the current page rendered by
+// poppler, with zoom, scrolling and page keys.
+#pragma once
+
+#include <windows.h>
+
+#include "host_types.h"
+
+namespace viewer {
+
+class DocWindow;
+
+class PageView {
+ public:
+  explicit PageView(DocWindow& doc) : doc_(doc) {}
+  ~PageView();
+  PageView(const PageView&) = delete;
+  PageView& operator=(const PageView&) = delete;
+
+  static bool RegisterWindowClass(HINSTANCE instance);
+  HWND Create(HWND parent);
+  HWND hwnd() const { return hwnd_; }
+  DocWindow& doc() { return doc_; }
+
+  int page() const { return page_; }  // 0-based
+  // Shows page (clamped to the document).
+  void GoTo(int page);
+  // Paints at once, rendering the page again if the document changed.
+  void DrawNow();
+
+  void ZoomIn();
+  void ZoomOut();
+  void FitPage();
+
+  AVRect Aperture() const;
+  // Between page space (points) and the view's device pixels.
+  void PageToDevice(double x, double y, int* dx, int* dy) const;
+  void DeviceToPage(int dx, int dy, double* x, double* y) const;
+
+ private:
+  static LRESULT CALLBACK WindowProc(HWND hwnd, UINT message, WPARAM wParam, LPARAM lParam);
+  LRESULT Handle(UINT message, WPARAM wParam, LPARAM lParam);
+  void Paint();
+  void EnsureRendered();
+  double Scale() const;
+  void UpdateScrollBars();
+  void Scroll(int bar, int code);
+  void ScrollTo(int bar, int position);
+  void SetZoom(double zoom);
+
+  DocWindow& doc_;
+  HWND hwnd_ = nullptr;
+  int page_ = 0;
+  bool fitPage_ = true;
+  double zoom_ = 1.0;          // when not fitting: 1.0 shows a page at its printed size
+  int scrollX_ = 0, scrollY_ = 0;
+  // Geometry of the shown page.
+  double pageWidth_ = 612, pageHeight_ = 792;  // points, as displayed
+  int originX_ = 0, originY_ = 0;              // device position of the page's top left
+  // The rendered page, kept while page, scale and document stay the same.
+  HBITMAP rendered_ = nullptr;
+  int renderedWidth_ = 0, renderedHeight_ = 0;
+  int renderedPage_ = -1;
+  double renderedScale_ = 0;
+  unsigned renderedRevision_ = 0;
+};
+
+}  // namespace viewer

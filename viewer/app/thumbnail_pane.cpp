@@ -1,0 +1,225 @@
+#include "app/thumbnail_pane.h"
+
+#include <windowsx.h>
+
+#include <algorithm>
+#include <string>
+
+#include "app/doc_window.h"
+#include "app/guarded.h"
+#include "app/raster_bitmap.h"
+#include "pdf/page_renderer.h"
+#include "pdf/pdf_document.h"
+
+namespace viewer {
+namespace {
+
+const char kClassName[] = "ViewerThumbnails";
+constexpr int kCellHeight = 150;
+constexpr int kThumbBoxWidth = 100, kThumbBoxHeight = 120;
+constexpr int kLabelHeight = 18;
+constexpr size_t kMaxCachedThumbs = 400;
+constexpr COLORREF kSelectionColour = RGB(51, 102, 204);
+constexpr COLORREF kPaneColour = RGB(224, 224, 224);
+
+}  // namespace
+
+ThumbnailPane::~ThumbnailPane() { DropThumbnails(); }
+
+bool ThumbnailPane::RegisterWindowClass(HINSTANCE instance) {
+  WNDCLASSA wc{};
+  wc.lpfnWndProc = WindowProc;
+  wc.hInstance = instance;
+  wc.hCursor = LoadCursor(nullptr, IDC_ARROW);
+  wc.lpszClassName = kClassName;
+  return RegisterClassA(&wc) != 0;
+}
+
+HWND ThumbnailPane::Create(HWND parent) {
+  hwnd_ = CreateWindowExA(WS_EX_CLIENTEDGE, kClassName, nullptr, WS_CHILD | WS_VSCROLL, 0, 0, 0,
+                          0, parent, nullptr, GetModuleHandleA(nullptr), this);
+  return hwnd_;
+}
+
+LRESULT CALLBACK ThumbnailPane::WindowProc(HWND hwnd, UINT message, WPARAM wParam,
+                                           LPARAM lParam) {
+  if (message == WM_NCCREATE) {
+    auto* create = reinterpret_cast<CREATESTRUCTA*>(lParam);
+    SetWindowLongPtrA(hwnd, GWLP_USERDATA, reinterpret_cast<LONG_PTR>(create->lpCreateParams));
+    static_cast<ThumbnailPane*>(create->lpCreateParams)->hwnd_ = hwnd;
+  }
+  auto* pane = reinterpret_cast<ThumbnailPane*>(GetWindowLongPtrA(hwnd, GWLP_USERDATA));
+  if (pane == nullptr) return DefWindowProcA(hwnd, message, wParam, lParam);
+  if (message == WM_NCDESTROY) {
+    SetWindowLongPtrA(hwnd, GWLP_USERDATA, 0);
+    pane->hwnd_ = nullptr;
+    return DefWindowProcA(hwnd, message, wParam, lParam);
+  }
+  return Guarded([&] { return pane->Handle(message, wParam, lParam); });
+}
+
+LRESULT ThumbnailPane::Handle(UINT message, WPARAM wParam, LPARAM lParam) {
+  switch (message) {
+    case WM_PAINT:
+      Paint();
+      return 0;
+    case WM_ERASEBKGND:
+      return 1;
+    case WM_SIZE:
+      UpdateScrollBar();
+      return 0;
+    case WM_VSCROLL: {
+      SCROLLINFO info{sizeof info, SIF_ALL, 0, 0, 0, 0, 0};
+      GetScrollInfo(hwnd_, SB_VERT, &info);
+      switch (LOWORD(wParam)) {
+        case SB_LINEUP: ScrollTo(scrollY_ - kCellHeight / 3); break;
+        case SB_LINEDOWN: ScrollTo(scrollY_ + kCellHeight / 3); break;
+        case SB_PAGEUP: ScrollTo(scrollY_ - static_cast<int>(info.nPage)); break;
+        case SB_PAGEDOWN: ScrollTo(scrollY_ + static_cast<int>(info.nPage)); break;
+        case SB_THUMBTRACK:
+        case SB_THUMBPOSITION: ScrollTo(info.nTrackPos); break;
+        default: break;
+      }
+      return 0;
+    }
+    case WM_MOUSEWHEEL:
+      ScrollTo(scrollY_ - GET_WHEEL_DELTA_WPARAM(wParam) * kCellHeight / 2 / WHEEL_DELTA);
+      return 0;
+    case WM_LBUTTONDOWN: {
+      // A click selects that page alone and shows it.
+      const int page = (GET_Y_LPARAM(lParam) + scrollY_) / kCellHeight;
+      if (page >= 0 && page < doc_.pdf().PageCount()) {
+        doc_.SetThumbnailSelection({page});
+        doc_.pageView().GoTo(page);
+      }
+      return 0;
+    }
+    default:
+      break;
+  }
+  return DefWindowProcA(hwnd_, message, wParam, lParam);
+}
+
+void ThumbnailPane::Refresh() {
+  if (hwnd_ != nullptr) InvalidateRect(hwnd_, nullptr, FALSE);
+}
+
+void ThumbnailPane::ScrollToPage(int page) {
+  RECT client{};
+  GetClientRect(hwnd_, &client);
+  const int top = page * kCellHeight;
+  if (top < scrollY_) {
+    ScrollTo(top);
+  } else if (top + kCellHeight > scrollY_ + client.bottom) {
+    ScrollTo(top + kCellHeight - client.bottom);
+  }
+}
+
+void ThumbnailPane::UpdateScrollBar() {
+  RECT client{};
+  GetClientRect(hwnd_, &client);
+  const int content = doc_.pdf().PageCount() * kCellHeight;
+  scrollY_ = std::clamp(scrollY_, 0, std::max(0, content - static_cast<int>(client.bottom)));
+  SCROLLINFO info{sizeof info, SIF_ALL, 0, std::max(content - 1, 0),
+                  static_cast<UINT>(client.bottom), scrollY_, 0};
+  SetScrollInfo(hwnd_, SB_VERT, &info, TRUE);
+}
+
+void ThumbnailPane::ScrollTo(int position) {
+  RECT client{};
+  GetClientRect(hwnd_, &client);
+  const int content = doc_.pdf().PageCount() * kCellHeight;
+  position = std::clamp(position, 0, std::max(0, content - static_cast<int>(client.bottom)));
+  if (position == scrollY_) return;
+  scrollY_ = position;
+  SetScrollPos(hwnd_, SB_VERT, scrollY_, TRUE);
+  InvalidateRect(hwnd_, nullptr, FALSE);
+}
+
+void ThumbnailPane::DropThumbnails() {
+  for (auto& [page, thumb] : thumbs_) {
+    if (thumb.bitmap != nullptr) DeleteObject(thumb.bitmap);
+  }
+  thumbs_.clear();
+}
+
+HBITMAP ThumbnailPane::Thumbnail(int page, int* width, int* height) {
+  if (thumbsRevision_ != doc_.pdf().revision() || thumbs_.size() > kMaxCachedThumbs) {
+    DropThumbnails();
+    thumbsRevision_ = doc_.pdf().revision();
+  }
+  auto found = thumbs_.find(page);
+  if (found == thumbs_.end()) {
+    Thumb thumb;
+    double w = 0, h = 0;
+    pdf::RasterImage image;
+    if (doc_.renderer().DisplayedSize(page, &w, &h) &&
+        doc_.renderer().Render(page, std::min(kThumbBoxWidth / w, kThumbBoxHeight / h), &image)) {
+      thumb.bitmap = BitmapFromRaster(image);
+      thumb.width = image.width;
+      thumb.height = image.height;
+    }
+    found = thumbs_.emplace(page, thumb).first;
+  }
+  *width = found->second.width;
+  *height = found->second.height;
+  return found->second.bitmap;
+}
+
+void ThumbnailPane::PaintCell(HDC dc, int page, int top, int width) {
+  const auto& selection = doc_.thumbnailSelection();
+  const bool selected = std::find(selection.begin(), selection.end(), page) != selection.end();
+  const bool current = doc_.pageView().page() == page;
+  int thumbWidth = kThumbBoxWidth, thumbHeight = kThumbBoxHeight;
+  HBITMAP bitmap = Thumbnail(page, &thumbWidth, &thumbHeight);
+  const int x = (width - thumbWidth) / 2;
+  const int y = top + 6 + (kThumbBoxHeight - thumbHeight) / 2;
+  if (selected) {
+    HBRUSH brush = CreateSolidBrush(kSelectionColour);
+    RECT highlight{x - 5, y - 5, x + thumbWidth + 5, y + thumbHeight + 5};
+    FillRect(dc, &highlight, brush);
+    DeleteObject(brush);
+  }
+  if (bitmap != nullptr) {
+    DrawBitmap(dc, bitmap, x, y, thumbWidth, thumbHeight);
+  } else {
+    RECT blank{x, y, x + thumbWidth, y + thumbHeight};
+    FillRect(dc, &blank, static_cast<HBRUSH>(GetStockObject(WHITE_BRUSH)));
+  }
+  RECT frame{x - 1, y - 1, x + thumbWidth + 1, y + thumbHeight + 1};
+  FrameRect(dc, &frame, static_cast<HBRUSH>(GetStockObject(current ? BLACK_BRUSH : GRAY_BRUSH)));
+  const std::string label = std::to_string(page + 1);
+  RECT labelRect{0, top + kCellHeight - kLabelHeight - 4, width, top + kCellHeight - 4};
+  SetBkMode(dc, TRANSPARENT);
+  SetTextColor(dc, selected ? kSelectionColour : RGB(0, 0, 0));
+  DrawTextA(dc, label.c_str(), -1, &labelRect, DT_CENTER | DT_SINGLELINE | DT_VCENTER);
+}
+
+void ThumbnailPane::Paint() {
+  PAINTSTRUCT ps;
+  HDC dc = BeginPaint(hwnd_, &ps);
+  RECT client{};
+  GetClientRect(hwnd_, &client);
+  HDC memory = CreateCompatibleDC(dc);
+  HBITMAP canvas = CreateCompatibleBitmap(dc, std::max<LONG>(client.right, 1),
+                                          std::max<LONG>(client.bottom, 1));
+  HGDIOBJ oldCanvas = SelectObject(memory, canvas);
+  HGDIOBJ oldFont = SelectObject(memory, GetStockObject(DEFAULT_GUI_FONT));
+  HBRUSH background = CreateSolidBrush(kPaneColour);
+  FillRect(memory, &client, background);
+  DeleteObject(background);
+  const int count = doc_.pdf().PageCount();
+  const int first = scrollY_ / kCellHeight;
+  const int last = std::min(count - 1, (scrollY_ + static_cast<int>(client.bottom)) / kCellHeight);
+  for (int page = first; page <= last; ++page) {
+    PaintCell(memory, page, page * kCellHeight - scrollY_, client.right);
+  }
+  BitBlt(dc, 0, 0, client.right, client.bottom, memory, 0, 0, SRCCOPY);
+  SelectObject(memory, oldFont);
+  SelectObject(memory, oldCanvas);
+  DeleteObject(canvas);
+  DeleteDC(memory);
+  EndPaint(hwnd_, &ps);
+}
+
+}  // namespace viewer

@@ -1,0 +1,61 @@
+#include "core/unix_files.h"
+
+#include <dirent.h>
+#include <sys/stat.h>
+
+#include <algorithm>
+#include <cstdio>
+
+namespace viewer::core {
+
+std::string FileNameOf(const std::string& path) {
+  const auto slash = path.find_last_of('/');
+  return slash == std::string::npos ? path : path.substr(slash + 1);
+}
+
+std::string FolderOf(const std::string& path) {
+  const auto slash = path.find_last_of('/');
+  if (slash == std::string::npos) return ".";
+  if (slash == 0) return "/";
+  return path.substr(0, slash);
+}
+
+std::string JoinPath(const std::string& folder, const std::string& name) {
+  if (folder.empty()) return name;
+  if (folder.back() == '/') return folder + name;
+  return folder + "/" + name;
+}
+
+std::vector<std::string> FilesWithExtension(const std::string& folder,
+                                            const std::string& extension) {
+  std::vector<std::string> names;
+  if (DIR* dir = opendir(folder.c_str())) {
+    while (const dirent* entry = readdir(dir)) {
+      const std::string name = entry->d_name;
+      if (name.size() <= extension.size() ||
+          name.compare(name.size() - extension.size(), extension.size(), extension) != 0) {
+        continue;
+      }
+      struct stat info {};
+      if (stat(JoinPath(folder, name).c_str(), &info) == 0 && S_ISREG(info.st_mode)) {
+        names.push_back(name);
+      }
+    }
+    closedir(dir);
+  }
+  std::sort(names.begin(), names.end());
+  for (auto& name : names) name = JoinPath(folder, name);
+  return names;
+}
+
+bool IsSameFile(const std::string& first, const std::string& second) {
+  struct stat a {}, b {};
+  return stat(first.c_str(), &a) == 0 && stat(second.c_str(), &b) == 0 &&
+         a.st_dev == b.st_dev && a.st_ino == b.st_ino;
+}
+
+bool RenameFile(const std::string& from, const std::string& to) {
+  return std::rename(from.c_str(), to.c_str()) == 0;
+}
+
+}  // namespace viewer::core

@@ -1,0 +1,80 @@
+// PDModel: documents and pages.
+#include <memory>
+#include <set>
+
+#include "app/doc_window.h"
+#include "core/fixed_math.h"
+#include "core/host_error.h"
+#include "host/host_impl.h"
+
+// An acquired page: the page object itself, so it stays the same page when pages are
+// inserted or deleted before it.
+struct _t_PDPage {
+  PDDoc doc;
+  QPDFObjectHandle object;
+};
+
+namespace viewer::ops {
+namespace {
+
+using core::HostError;
+
+std::set<PDPage>& AcquiredPages() {
+  static std::set<PDPage> pages;
+  return pages;
+}
+
+pdf::PdfDocument& Model(PDDoc doc) { return CheckedDocOfPDDoc(doc)->pdf(); }
+
+PDPage CheckedPage(PDPage page) {
+  if (AcquiredPages().count(page) == 0) throw HostError(kHostErrBadParameter, "unknown page");
+  return page;
+}
+
+int IndexOf(PDPage page) {
+  pdf::PdfDocument& model = Model(CheckedPage(page)->doc);
+  const int index = model.qpdf().findPage(page->object);
+  if (index < 0) throw HostError(kHostErrBadPage, "page no longer in its document");
+  return index;
+}
+
+ASFixedRect ToFixedRect(const pdf::PageBox& box) {
+  return ASFixedRect{core::DoubleToFixed(box.llx), core::DoubleToFixed(box.ury),
+                     core::DoubleToFixed(box.urx), core::DoubleToFixed(box.lly)};
+}
+
+}  // namespace
+
+CosDoc PDDocGetCosDoc_Impl(PDDoc doc) { return reinterpret_cast<CosDoc>(&Model(doc)); }
+
+ASInt32 PDDocGetNumPages_Impl(PDDoc doc) { return Model(doc).PageCount(); }
+
+PDPage PDDocAcquirePage_Impl(PDDoc doc, PDPageNumber page) {
+  auto acquired = std::make_unique<_t_PDPage>();
+  acquired->doc = doc;
+  acquired->object = Model(doc).Page(page).getObjectHandle();
+  AcquiredPages().insert(acquired.get());
+  return acquired.release();
+}
+
+void PDPageRelease_Impl(PDPage page) {
+  if (page == nullptr) return;
+  AcquiredPages().erase(CheckedPage(page));
+  delete page;
+}
+
+void PDPageGetMediaBox_Impl(PDPage page, ASFixedRect* box) {
+  if (box == nullptr) throw HostError(kHostErrBadParameter);
+  const int index = IndexOf(page);
+  *box = ToFixedRect(Model(page->doc).MediaBox(index));
+}
+
+void PDPageGetCropBox_Impl(PDPage page, ASFixedRect* box) {
+  if (box == nullptr) throw HostError(kHostErrBadParameter);
+  const int index = IndexOf(page);
+  *box = ToFixedRect(Model(page->doc).CropBox(index));
+}
+
+PDPerms PDDocGetPermissions_Impl(PDDoc doc) { return Model(doc).Permissions(); }
+
+}  // namespace viewer::ops

@@ -1,0 +1,126 @@
+#include "script/script_commands.h"
+
+namespace viewer::script {
+namespace {
+
+ArgSpec Text(std::string_view name) { return {ArgKind::Text, name, {}}; }
+ArgSpec Path(std::string_view name) { return {ArgKind::Path, name, {}}; }
+ArgSpec Id() { return {ArgKind::ControlId, "ID", {}}; }
+ArgSpec Count(std::string_view name) { return {ArgKind::Count, name, {}}; }
+ArgSpec Index(std::string_view name) { return {ArgKind::Index, name, {}}; }
+ArgSpec Byte(std::string_view name) { return {ArgKind::Byte, name, {}}; }
+ArgSpec Words(std::string_view name, std::vector<std::string_view> words) {
+  return {ArgKind::Keyword, name, std::move(words)};
+}
+
+ArgForm Form(std::vector<ArgSpec> args) { return {std::move(args), {}}; }
+
+// The tree commands take an optional tree id in front.
+std::vector<ArgForm> TreeForms(std::vector<ArgSpec> args) {
+  std::vector<ArgSpec> withId = {Id()};
+  withId.insert(withId.end(), args.begin(), args.end());
+  return {ArgForm{std::move(withId), {}}, ArgForm{std::move(args), kDefaultTreeId}};
+}
+
+std::vector<CommandSpec> BuildTable() {
+  const auto presence = Words("enabled|disabled|absent", {"enabled", "disabled", "absent"});
+  const auto onOff = Words("on|off", {"on", "off"});
+  const auto yesNo = Words("yes|no", {"yes", "no"});
+  return {
+      {"open", Command::Open, "open FILE", {Form({Path("FILE")})}},
+      {"save", Command::Save, "save FILE", {Form({Path("FILE")})}},
+      {"quit", Command::Quit, "quit", {Form({})}},
+      {"timeout", Command::Timeout, "timeout SECONDS",
+       {Form({{ArgKind::Seconds, "SECONDS", {}}})}},
+      {"wait-file", Command::WaitFile, "wait-file FILE", {Form({Path("FILE")})}},
+
+      {"menu", Command::Menu, "menu MENU ITEM", {Form({Text("MENU"), Text("ITEM")})}},
+      {"expect-menu", Command::ExpectMenu, "expect-menu MENU ITEM enabled|disabled|absent",
+       {Form({Text("MENU"), Text("ITEM"), presence})}},
+      {"button", Command::Button, "button NAME", {Form({Text("NAME")})}},
+      {"expect-button", Command::ExpectButton, "expect-button NAME enabled|disabled|absent",
+       {Form({Text("NAME"), presence})}},
+      {"expect-button-before", Command::ExpectButtonBefore, "expect-button-before NAME OTHER",
+       {Form({Text("NAME"), Text("OTHER")})}},
+
+      {"expect-plugin", Command::ExpectPlugin, "expect-plugin FILE STATE",
+       {Form({Text("FILE"), Text("STATE")})}},
+      {"expect-tool", Command::ExpectTool, "expect-tool NAME", {Form({Text("NAME")})}},
+      {"expect-no-tool", Command::ExpectNoTool, "expect-no-tool NAME", {Form({Text("NAME")})}},
+      {"expect-notification", Command::ExpectNotification, "expect-notification N COUNT",
+       {Form({Count("N"), Count("COUNT")})}},
+
+      {"expect-pages", Command::ExpectPages, "expect-pages N", {Form({Count("N")})}},
+      {"expect-page", Command::ExpectPage, "expect-page N", {Form({Index("N")})}},
+      {"expect-thumbs", Command::ExpectThumbs, "expect-thumbs PAGES|none",
+       {Form({{ArgKind::PageList, "PAGES|none", {}}})}},
+      {"expect-thumbs-shown", Command::ExpectThumbsShown, "expect-thumbs-shown yes|no",
+       {Form({yesNo})}},
+
+      {"wait-window", Command::WaitWindow, "wait-window CAPTION", {Form({Text("CAPTION")})}},
+      {"wait-gone", Command::WaitGone, "wait-gone", {Form({})}},
+      {"expect-no-window", Command::ExpectNoWindow, "expect-no-window CAPTION",
+       {Form({Text("CAPTION")})}},
+
+      {"click", Command::Click, "click ID", {Form({Id()})}},
+      {"set-text", Command::SetText, "set-text ID TEXT", {Form({Id(), Text("TEXT")})}},
+      {"expect-text", Command::ExpectText, "expect-text ID TEXT", {Form({Id(), Text("TEXT")})}},
+      {"check", Command::Check, "check ID on|off", {Form({Id(), onOff})}},
+      {"expect-check", Command::ExpectCheck, "expect-check ID on|off", {Form({Id(), onOff})}},
+      {"expect-enabled", Command::ExpectEnabled, "expect-enabled ID yes|no",
+       {Form({Id(), yesNo})}},
+      {"choose", Command::Choose, "choose ID TEXT", {Form({Id(), Text("TEXT")})}},
+      {"command", Command::MenuCommand, "command ID", {Form({Id()})}},
+      {"expect-menu-command", Command::ExpectMenuCommand, "expect-menu-command ID LABEL",
+       {Form({Id(), Text("LABEL")})}},
+      {"key", Command::Key, "key enter|escape|space|tab|up|down|left|right",
+       {Form({Words("KEY", {"enter", "escape", "space", "tab", "up", "down", "left",
+                            "right"})})}},
+
+      {"tree-tick", Command::TreeTick, "tree-tick [ID] LABELSTART",
+       TreeForms({Text("LABELSTART")})},
+      {"tree-click", Command::TreeClick, "tree-click [ID] LABELSTART",
+       TreeForms({Text("LABELSTART")})},
+      {"expect-tree", Command::ExpectTree,
+       "expect-tree [ID] LABELSTART ticked|unticked|absent|present",
+       TreeForms({Text("LABELSTART"),
+                  Words("STATE", {"ticked", "unticked", "absent", "present"})})},
+      {"expect-tree-count", Command::ExpectTreeCount, "expect-tree-count [ID] N",
+       TreeForms({Count("N")})},
+      {"expect-tree-label", Command::ExpectTreeLabel, "expect-tree-label [ID] INDEX TEXT",
+       TreeForms({Index("INDEX"), Text("TEXT")})},
+
+      {"answer-box", Command::AnswerBox, "answer-box TEXT BUTTON [CAPTION]",
+       {Form({Text("TEXT"), Text("BUTTON")}),
+        Form({Text("TEXT"), Text("BUTTON"), Text("CAPTION")})}},
+      {"answer-file", Command::AnswerFile, "answer-file PATH|cancel",
+       {Form({Words("cancel", {"cancel"})}), Form({Path("PATH")})}},
+      {"answer-colour", Command::AnswerColour, "answer-colour R G B|cancel",
+       {Form({Words("cancel", {"cancel"})}), Form({Byte("R"), Byte("G"), Byte("B")})}},
+      {"answer-print", Command::AnswerPrint, "answer-print ok|cancel [PRINTER]",
+       {Form({Words("ok|cancel", {"ok", "cancel"})}),
+        Form({Words("ok|cancel", {"ok", "cancel"}), Text("PRINTER")})}},
+
+      {"screenshot", Command::Screenshot, "screenshot FILE", {Form({Path("FILE")})}},
+      {"screenshot-screen", Command::ScreenshotScreen, "screenshot-screen FILE",
+       {Form({Path("FILE")})}},
+      {"screenshot-main", Command::ScreenshotMain, "screenshot-main FILE",
+       {Form({Path("FILE")})}},
+  };
+}
+
+}  // namespace
+
+const std::vector<CommandSpec>& CommandTable() {
+  static const std::vector<CommandSpec> table = BuildTable();
+  return table;
+}
+
+const CommandSpec* FindCommand(std::string_view name) {
+  for (const CommandSpec& spec : CommandTable()) {
+    if (spec.name == name) return &spec;
+  }
+  return nullptr;
+}
+
+}  // namespace viewer::script

@@ -1,0 +1,197 @@
+#include <vector>
+
+#include "script/script_values.h"
+#include "script/steps.h"
+#include "script/ui_click.h"
+#include "script/ui_input.h"
+#include "script/ui_windows.h"
+
+namespace viewer::script {
+namespace {
+
+std::string CheckStateName(LRESULT state) {
+  return state == BST_CHECKED ? "on" : state == BST_INDETERMINATE ? "indeterminate" : "off";
+}
+
+LRESULT CheckState(const DriverContext& context, HWND control) {
+  return SendForAnswer(control, BM_GETCHECK, 0, 0, context.timeoutMs());
+}
+
+// The menu item with this command, searched through the menu's submenus.
+std::string MenuItemProblem(HMENU menu, int id) {
+  if (!menu) return "the target has no menu";
+  UINT state = GetMenuState(menu, static_cast<UINT>(id), MF_BYCOMMAND);
+  if (state == static_cast<UINT>(-1)) return "the target's menu has no item " + std::to_string(id);
+  if (state & (MF_GRAYED | MF_DISABLED)) return "menu item " + std::to_string(id) + " is disabled";
+  return {};
+}
+
+WORD VirtualKeyOf(const std::string& name) {
+  static const struct { const char* name; WORD key; } keys[] = {
+      {"enter", VK_RETURN}, {"escape", VK_ESCAPE}, {"space", VK_SPACE}, {"tab", VK_TAB},
+      {"up", VK_UP},        {"down", VK_DOWN},     {"left", VK_LEFT},   {"right", VK_RIGHT},
+  };
+  for (const auto& key : keys) {
+    if (name == key.name) return key.key;
+  }
+  Fail("unknown key " + name);
+}
+
+}  // namespace
+
+void RunWaitWindow(DriverContext& context, const Step& step) {
+  HWND found = nullptr;
+  WaitFor(context, [&]() -> std::string {
+    found = FindTopWindowByCaption(step.args[0]);
+    return found ? "" : "no window of this process is captioned " + Quoted(step.args[0]);
+  });
+  context.pushTarget(found);
+}
+
+void RunWaitGone(DriverContext& context, const Step& step) {
+  (void)step;
+  HWND target = context.lastTarget();
+  if (!target) Fail("there is no target window (use wait-window)");
+  WaitFor(context, [&]() -> std::string {
+    return IsShown(target) ? "the target " + Quoted(CaptionOf(target)) + " is still shown" : "";
+  });
+  context.popTarget();
+}
+
+void RunExpectNoWindow(DriverContext& context, const Step& step) {
+  WaitFor(context, [&]() -> std::string {
+    return FindTopWindowByCaption(step.args[0]) ? "a window captioned " + Quoted(step.args[0]) +
+                                                      " is shown"
+                                                : "";
+  });
+}
+
+void RunClick(DriverContext& context, const Step& step) {
+  const int id = NumberArg(step, 0);
+  HWND control = WaitForControl(context, id);
+  ClickControl(context, control, ControlName(id));
+}
+
+void RunSetText(DriverContext& context, const Step& step) {
+  const int id = NumberArg(step, 0);
+  HWND control = WaitForControl(context, id);
+  bool answered = false;
+  SendBounded(control, WM_SETTEXT, 0, reinterpret_cast<LPARAM>(step.args[1].c_str()),
+              context.timeoutMs(), &answered);
+  WaitFor(context, [&]() -> std::string {
+    std::string now = TextOf(control, context.timeoutMs());
+    return now == step.args[1] ? "" : ControlName(id) + " shows " + Quoted(now);
+  });
+}
+
+void RunExpectText(DriverContext& context, const Step& step) {
+  const int id = NumberArg(step, 0);
+  HWND control = WaitForControl(context, id);
+  WaitFor(context, [&]() -> std::string {
+    std::string now = TextOf(control, context.timeoutMs());
+    return now == step.args[1] ? "" : "the text is " + Quoted(now);
+  });
+}
+
+void RunCheck(DriverContext& context, const Step& step) {
+  const int id = NumberArg(step, 0);
+  HWND control = WaitForControl(context, id);
+  if (CheckStateName(CheckState(context, control)) == step.args[1]) return;
+  ClickControl(context, control, ControlName(id));
+  WaitFor(context, [&]() -> std::string {
+    std::string now = CheckStateName(CheckState(context, control));
+    return now == step.args[1] ? "" : ControlName(id) + " is " + now;
+  });
+}
+
+void RunExpectCheck(DriverContext& context, const Step& step) {
+  const int id = NumberArg(step, 0);
+  HWND control = WaitForControl(context, id);
+  WaitFor(context, [&]() -> std::string {
+    std::string now = CheckStateName(CheckState(context, control));
+    return now == step.args[1] ? "" : "it is " + now;
+  });
+}
+
+void RunExpectEnabled(DriverContext& context, const Step& step) {
+  const int id = NumberArg(step, 0);
+  HWND control = WaitForControl(context, id);
+  const bool wanted = step.args[1] == "yes";
+  WaitFor(context, [&]() -> std::string {
+    bool enabled = IsWindowEnabled(control) != FALSE;
+    return enabled == wanted ? "" : enabled ? "it is enabled" : "it is disabled";
+  });
+}
+
+void RunChoose(DriverContext& context, const Step& step) {
+  const int id = NumberArg(step, 0);
+  HWND control = WaitForControl(context, id);
+  const std::string kind = ToLower(ClassOf(control));
+  const bool combo = kind == "combobox";
+  if (!combo && kind != "listbox") Fail(ControlName(id) + " is a " + ClassOf(control));
+  const UINT find = combo ? CB_FINDSTRINGEXACT : LB_FINDSTRINGEXACT;
+  const UINT select = combo ? CB_SETCURSEL : LB_SETCURSEL;
+  const WORD notify = combo ? CBN_SELCHANGE : LBN_SELCHANGE;
+  LRESULT index = -1;
+  WaitFor(context, [&]() -> std::string {
+    index = SendForAnswer(control, find, static_cast<WPARAM>(-1),
+                          reinterpret_cast<LPARAM>(step.args[1].c_str()), context.timeoutMs());
+    return index >= 0 ? "" : ControlName(id) + " has no item " + Quoted(step.args[1]);
+  });
+  SendForAnswer(control, select, static_cast<WPARAM>(index), 0, context.timeoutMs());
+  // The selection change is what the list tells its parent; posted, since a handler
+  // of it may open a dialog.
+  PostAndSync(context, GetParent(control), WM_COMMAND, MAKEWPARAM(id, notify),
+              reinterpret_cast<LPARAM>(control));
+}
+
+void RunMenuCommand(DriverContext& context, const Step& step) {
+  const int id = NumberArg(step, 0);
+  HWND target = context.target();
+  WaitFor(context, [&]() -> std::string {
+    if (!CanTakeInput(target)) return "the target is disabled or hidden";
+    return MenuItemProblem(GetMenu(target), id);
+  });
+  PostAndSync(context, target, WM_COMMAND, MAKEWPARAM(id, 0), 0);
+}
+
+void RunExpectMenuCommand(DriverContext& context, const Step& step) {
+  const int id = NumberArg(step, 0);
+  HWND target = context.target();
+  WaitFor(context, [&]() -> std::string {
+    HMENU menu = GetMenu(target);
+    if (!menu) return "the target has no menu";
+    char label[512] = {};
+    if (GetMenuStringA(menu, static_cast<UINT>(id), label, sizeof label, MF_BYCOMMAND) <= 0 &&
+        GetMenuState(menu, static_cast<UINT>(id), MF_BYCOMMAND) == static_cast<UINT>(-1)) {
+      return "the target's menu has no item " + std::to_string(id);
+    }
+    return step.args[1] == label ? "" : "its label is " + Quoted(label);
+  });
+}
+
+void RunKey(DriverContext& context, const Step& step) {
+  const WORD key = VirtualKeyOf(step.args[0]);
+  HWND target = context.target();
+  HWND root = GetAncestor(target, GA_ROOT);
+  WaitFor(context, [&]() -> std::string {
+    if (!CanTakeInput(root)) return "the target is disabled or hidden";
+    if (!BringToForeground(root, 2000)) return "the target cannot be brought to the foreground";
+    GUITHREADINFO info = {};
+    info.cbSize = sizeof info;
+    DWORD thread = GetWindowThreadProcessId(root, nullptr);
+    if (!GetGUIThreadInfo(thread, &info) || !info.hwndFocus ||
+        (info.hwndFocus != root && !IsChild(root, info.hwndFocus))) {
+      return "no control of the target has the keyboard focus";
+    }
+    return {};
+  });
+  InputWatch watch(root);
+  SendKey(key);
+  if (watch.watching() && !watch.WaitKeyRelease(context.timeoutMs())) {
+    Fail("the key did not reach the target within the timeout");
+  }
+  SyncWithThread(context, root);
+}
+
+}  // namespace viewer::script
