@@ -59,6 +59,7 @@ std::vector<CommandSpec> BuildTable() {
 
       {"wait-window", Command::WaitWindow, "wait-window CAPTION", {Form({Text("CAPTION")})}},
       {"wait-gone", Command::WaitGone, "wait-gone", {Form({})}},
+      {"close-box", Command::CloseBox, "close-box", {Form({})}},
       {"expect-no-window", Command::ExpectNoWindow, "expect-no-window CAPTION",
        {Form({Text("CAPTION")})}},
 

@@ -11,7 +11,7 @@ enum class Command {
   Menu, ExpectMenu, Button, ExpectButton, ExpectButtonBefore,
   ExpectPlugin, ExpectTool, ExpectNoTool, ExpectNotification,
   ExpectPages, ExpectPage, ExpectThumbs, ExpectThumbsShown,
-  WaitWindow, WaitGone, ExpectNoWindow,
+  WaitWindow, WaitGone, ExpectNoWindow, CloseBox,
   Click, SetText, ExpectText, Check, ExpectCheck, ExpectEnabled, Choose,
   MenuCommand, ExpectMenuCommand, Key,
   TreeTick, TreeClick, ExpectTree, ExpectTreeCount, ExpectTreeLabel,

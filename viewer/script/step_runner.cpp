@@ -47,6 +47,7 @@ StepOutcome RunStep(DriverContext& context, const Step& step) {
     case Command::ExpectThumbsShown: RunExpectDocument(context, step); break;
     case Command::WaitWindow: RunWaitWindow(context, step); break;
     case Command::WaitGone: RunWaitGone(context, step); break;
+    case Command::CloseBox: RunCloseBox(context, step); break;
     case Command::ExpectNoWindow: RunExpectNoWindow(context, step); break;
     case Command::Click: RunClick(context, step); break;
     case Command::SetText: RunSetText(context, step); break;

@@ -24,6 +24,7 @@ void RunExpectDocument(DriverContext& context, const Step& step);
 // Windows and their controls (steps_window.cpp).
 void RunWaitWindow(DriverContext& context, const Step& step);
 void RunWaitGone(DriverContext& context, const Step& step);
+void RunCloseBox(DriverContext& context, const Step& step);
 void RunExpectNoWindow(DriverContext& context, const Step& step);
 void RunClick(DriverContext& context, const Step& step);
 void RunSetText(DriverContext& context, const Step& step);

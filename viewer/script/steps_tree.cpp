@@ -1,3 +1,4 @@
+#include <cstring>
 #include <cstdio>
 
 #include "script/steps.h"
@@ -45,7 +46,8 @@ HTREEITEM WaitForItem(const DriverContext& context, HWND tree, const std::string
 RECT VisibleTextRect(const DriverContext& context, HWND tree, HTREEITEM item) {
   SendForAnswer(tree, TVM_ENSUREVISIBLE, 0, reinterpret_cast<LPARAM>(item), context.timeoutMs());
   RECT rect = {};
-  *reinterpret_cast<HTREEITEM*>(&rect) = item;
+  // TVM_GETITEMRECT takes the item in the rectangle's first bytes.
+  std::memcpy(&rect, &item, sizeof item);
   if (!SendForAnswer(tree, TVM_GETITEMRECT, TRUE, reinterpret_cast<LPARAM>(&rect),
                      context.timeoutMs())) {
     Fail("the tree item cannot be scrolled into view");

@@ -1,3 +1,4 @@
+#include <optional>
 #include <vector>
 
 #include "script/script_values.h"
@@ -46,6 +47,37 @@ void RunWaitWindow(DriverContext& context, const Step& step) {
     return found ? "" : "no window of this process is captioned " + Quoted(step.args[0]);
   });
   context.pushTarget(found);
+}
+
+// The close box of the target's caption, found by asking the window what lies under
+// points of its caption row, from the right edge inwards.
+std::optional<POINT> CloseBoxPoint(const DriverContext& context, HWND window) {
+  RECT frame;
+  if (!GetWindowRect(window, &frame)) return std::nullopt;
+  const int captionHeight = GetSystemMetrics(SM_CYCAPTION) + GetSystemMetrics(SM_CYFRAME);
+  for (int y = frame.top + 2; y < frame.top + captionHeight; y += 2) {
+    for (int x = frame.right - 2; x > frame.right - 120 && x > frame.left; x -= 2) {
+      LRESULT hit = SendForAnswer(window, WM_NCHITTEST, 0, MAKELPARAM(x, y), context.timeoutMs());
+      if (hit == HTCLOSE) return POINT{x, y};
+    }
+  }
+  return std::nullopt;
+}
+
+void RunCloseBox(DriverContext& context, const Step& step) {
+  (void)step;
+  HWND target = context.lastTarget();
+  if (!target) Fail("there is no target window (use wait-window)");
+  std::optional<POINT> point = CloseBoxPoint(context, target);
+  if (point && BringToForeground(target, 2000) && WindowFromPoint(*point) == target) {
+    SendMouseClick(*point);
+    SyncWithThread(context, target);
+    context.trace("close-box: real click");
+    return;
+  }
+  // As the system menu's Close would do when the box cannot be clicked.
+  PostAndSync(context, target, WM_SYSCOMMAND, SC_CLOSE, 0);
+  context.trace("close-box: posted SC_CLOSE");
 }
 
 void RunWaitGone(DriverContext& context, const Step& step) {
