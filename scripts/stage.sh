@@ -15,9 +15,16 @@ mkdir -p "$S/viewer/plug_ins" "$S/win32" "$S/sample"
 cp -f "$B/viewer/viewer.exe.so" "$S/viewer/"
 cp -f "$B/plugin-x64/tessaly.api" "$S/viewer/plug_ins/tessaly.api"
 cp -f "$B/plugin-i686/tessaly.api" "$S/win32/tessaly.api"
-if [ -d "$B/plugin-x64/files" ]; then
-  cp -rf "$B/plugin-x64/files/." "$S/viewer/plug_ins/"
+
+# The help file, compiled from its HTML sources.
+root=$(cd "$here/.." && pwd)
+rm -rf "$B/help" && mkdir -p "$B/help"
+cp "$root"/plugin/help/* "$B/help/"
+if ! log=$(cd "$B/help" && chmcmd tessaly.hhp 2>&1); then
+  echo "$log"
+  exit 1
 fi
+cp -f "$B/help/Tessaly.chm" "$S/viewer/plug_ins/Tessaly.chm"
 
 if [ ! -f "$S/sample/manual.pdf" ] || [ "$B/native/tools/make-sample" -nt "$S/sample/manual.pdf" ]; then
   "$B/native/tools/make-sample" "$S/sample/manual.pdf"
