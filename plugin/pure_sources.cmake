@@ -1,7 +1,18 @@
 # The plug-in's units that need neither Win32 nor the host, relative to the
 # repository root: the plug-in build compiles them, and so do the native unit tests.
 set(PLUGIN_PURE_SOURCES
+  plugin/framework/integer_text.cpp
   plugin/host/print_notification.cpp
   plugin/host/table_acquisition.cpp
   plugin/host/tables.cpp
+  plugin/model/bookmark_label.cpp
+  plugin/model/bookmark_lookup.cpp
+  plugin/model/bookmark_model.cpp
+  plugin/model/bookmark_ranges.cpp
+  plugin/model/bookmark_title.cpp
+  plugin/model/expansion_order.cpp
+  plugin/model/timing_log.cpp
+  plugin/ui/install_path.cpp
+  plugin/ui/main_layout.cpp
+  plugin/ui/page_count_text.cpp
 )

@@ -24,6 +24,7 @@ INT_PTR CDialog::DoModal() {
   HINSTANCE module = app ? app->Module() : GetModuleHandleA(nullptr);
   HWND owner = app ? app->DialogOwner() : GetActiveWindow();
 
+  modeless_ = false;
   endRequested_ = false;
   result_ = -1;
   HWND dialog = CreateDialogParamA(module, MAKEINTRESOURCEA(templateId_), owner, &DialogProc,
@@ -37,7 +38,7 @@ INT_PTR CDialog::DoModal() {
 
   if (ownerWasEnabled) EnableWindow(owner, TRUE);
   if (owner && GetActiveWindow() == dialog) SetActiveWindow(owner);
-  if (IsWindow(dialog)) DestroyWindow(dialog);
+  if (IsWindow(dialog)) ::DestroyWindow(dialog);
   hwnd_ = nullptr;
   return result_;
 }
@@ -45,6 +46,47 @@ INT_PTR CDialog::DoModal() {
 void CDialog::EndDialog(INT_PTR result) {
   result_ = result;
   endRequested_ = true;
+  if (modeless_) DestroyWindow();
+}
+
+bool CDialog::Create(HWND owner) {
+  if (hwnd_) return false;  // already open
+  RegisterCommonControls();
+  CApplication* app = CApplication::Current();
+  HINSTANCE module = app ? app->Module() : GetModuleHandleA(nullptr);
+  if (!owner) owner = app ? app->DialogOwner() : GetActiveWindow();
+  modeless_ = true;
+  endRequested_ = false;
+  result_ = -1;
+  HWND dialog = CreateDialogParamA(module, MAKEINTRESOURCEA(templateId_), owner, &DialogProc,
+                                   reinterpret_cast<LPARAM>(this));
+  if (!dialog) {
+    modeless_ = false;
+    return false;
+  }
+  if (!IsWindowVisible(dialog)) ShowWindow(dialog, SW_SHOW);
+  return true;
+}
+
+void CDialog::DestroyWindow() {
+  if (hwnd_ && IsWindow(hwnd_)) ::DestroyWindow(hwnd_);
+}
+
+bool CDialog::UpdateData(bool saveAndValidate) {
+  if (!hwnd_) return false;
+  CDataExchange exchange(hwnd_, saveAndValidate);
+  DoDataExchange(exchange);
+  return !exchange.Failed();
+}
+
+BOOL CDialog::OnInitDialog() {
+  UpdateData(false);
+  return TRUE;
+}
+
+void CDialog::OnOK() {
+  if (!UpdateData(true)) return;
+  EndDialog(IDOK);
 }
 
 void CDialog::RunModalLoop() {
@@ -82,13 +124,18 @@ INT_PTR CALLBACK CDialog::DialogProc(HWND window, UINT message, WPARAM wParam, L
   if (message == WM_NCDESTROY) {
     SetWindowLongPtrA(window, DWLP_USER, 0);
     dialog->hwnd_ = nullptr;
+    dialog->modeless_ = false;
+    dialog->OnWindowDestroyed();
   }
   return answer;
 }
 
 INT_PTR CDialog::HandleMessage(UINT message, WPARAM wParam, LPARAM lParam) {
+  // A handler may destroy the window (a modeless dialog ending): keep its handle.
+  HWND window = hwnd_;
   LRESULT result = 0;
-  if (DispatchMapped(message, wParam, lParam, &result)) return ReturnHandled(message, result);
+  if (DispatchMapped(message, wParam, lParam, &result))
+    return ReturnHandled(window, message, result);
   switch (message) {
     case WM_INITDIALOG:
       return OnInitDialog();
@@ -109,7 +156,7 @@ INT_PTR CDialog::HandleMessage(UINT message, WPARAM wParam, LPARAM lParam) {
 
 // A dialog procedure answers most messages through DWLP_MSGRESULT; these few
 // it answers directly.
-INT_PTR CDialog::ReturnHandled(UINT message, LRESULT result) {
+INT_PTR CDialog::ReturnHandled(HWND window, UINT message, LRESULT result) {
   switch (message) {
     case WM_CHARTOITEM:
     case WM_COMPAREITEM:
@@ -124,6 +171,6 @@ INT_PTR CDialog::ReturnHandled(UINT message, LRESULT result) {
     case WM_VKEYTOITEM:
       return result;
   }
-  SetWindowLongPtrA(hwnd_, DWLP_MSGRESULT, result);
+  if (IsWindow(window)) SetWindowLongPtrA(window, DWLP_MSGRESULT, result);
   return TRUE;
 }

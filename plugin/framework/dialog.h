@@ -1,10 +1,11 @@
 // Base of every dialog class: one object per dialog resource, run modally by an
 // own message loop so that a dialog can look at each message before the system's
-// dialog handling does (PreTranslateMessage).
+// dialog handling does (PreTranslateMessage), or modelessly beside other windows.
 #pragma once
 
 #include <windows.h>
 
+#include "data_exchange.h"
 #include "message_map.h"
 
 class CDialog {
@@ -17,31 +18,49 @@ class CDialog {
   // Shows the dialog over the host's main window, which is disabled meanwhile,
   // and returns the result given to EndDialog (-1 if it could not be created).
   INT_PTR DoModal();
-  // Ends the modal loop once the current message has been handled.
+  // Ends the modal loop once the current message has been handled; a modeless
+  // dialog's window is destroyed.
   void EndDialog(INT_PTR result);
+
+  // Creates the dialog modelessly, owned by `owner` (the host's main window when
+  // null), and shows it; the caller's own message loop or pump serves it.
+  bool Create(HWND owner = nullptr);
+  // Destroys the modeless dialog's window.
+  void DestroyWindow();
+
+  // Runs the dialog's data exchange: controls to bound values when saveAndValidate,
+  // else bound values to controls. False when a control held no valid value.
+  bool UpdateData(bool saveAndValidate = true);
 
   HWND GetSafeHwnd() const { return hwnd_; }
   HWND GetDlgItem(int id) const { return ::GetDlgItem(hwnd_, id); }
 
  protected:
-  // WM_INITDIALOG; true lets the system give the focus to the first control.
-  virtual BOOL OnInitDialog() { return TRUE; }
-  // IDOK (Enter without a default button) and IDCANCEL (Escape, close box).
-  virtual void OnOK() { EndDialog(IDOK); }
+  // WM_INITDIALOG: writes the bound values into the controls; true lets the system
+  // give the focus to the first control.
+  virtual BOOL OnInitDialog();
+  // IDOK (Enter without a default button): reads the bound values, ends the dialog.
+  virtual void OnOK();
+  // IDCANCEL (Escape, close box): ends the dialog.
   virtual void OnCancel() { EndDialog(IDCANCEL); }
+  // Binds controls to values; see data_exchange.h.
+  virtual void DoDataExchange(CDataExchange&) {}
   // Sees every message the modal loop takes off the queue; true consumes it.
   virtual BOOL PreTranslateMessage(MSG* message);
+  // The window is being destroyed (WM_NCDESTROY), by whatever means.
+  virtual void OnWindowDestroyed() {}
   // The class's message map; DECLARE_MESSAGE_MAP overrides it.
   virtual bool DispatchMapped(UINT message, WPARAM wParam, LPARAM lParam, LRESULT* result);
 
  private:
   static INT_PTR CALLBACK DialogProc(HWND window, UINT message, WPARAM wParam, LPARAM lParam);
   INT_PTR HandleMessage(UINT message, WPARAM wParam, LPARAM lParam);
-  INT_PTR ReturnHandled(UINT message, LRESULT result);
+  INT_PTR ReturnHandled(HWND window, UINT message, LRESULT result);
   void RunModalLoop();
 
   UINT templateId_;
   HWND hwnd_ = nullptr;
+  bool modeless_ = false;
   bool endRequested_ = false;
   INT_PTR result_ = -1;
 };

@@ -1,18 +1,174 @@
 #include "main_dlg.h"
 
+#include <commctrl.h>
+
+#include "install_folder.h"
 #include "resource.h"
+
+namespace {
+
+constexpr UINT_PTR kRecountTimer = 1;
+constexpr int kToolTipMaxWidth = 32767;
+constexpr int kToolTipAutoPopMs = 20000;
+
+constexpr const char* kDefaultFilesNotFound =
+    "The installation folder is registered without its path.\n"
+    "The default settings files cannot be found; please reinstall Tessaly.";
+
+}  // namespace
 
 CMainDlg::CMainDlg() : CDialog(IDD_MAIN) {}
 
 BEGIN_MESSAGE_MAP(CMainDlg)
+  ON_MESSAGE(WM_SYSCOMMAND, OnSysCommand)
+  ON_MESSAGE(WM_PAINT, OnPaint)
   ON_MESSAGE(WM_QUERYDRAGICON, OnQueryDragIcon)
   ON_COMMAND(IDC_CLOSE, OnClose)
+  ON_COMMAND(IDC_PRINT, OnPrint)
+  ON_COMMAND(ID_FILE_SAVE_SETTINGS_AS, OnSaveSettingsAs)
+  ON_COMMAND(ID_FILE_LOAD_SETTINGS, OnLoadSettings)
+  ON_COMMAND(ID_FILE_SAVE_SETTINGS, OnSaveSettings)
+  ON_COMMAND(ID_HELP_HTML_HELP, OnHelp)
+  ON_COMMAND(IDC_AUTO_EXPAND, OnAutoExpand)
+  ON_COMMAND(IDC_SELECT_ALL, OnSelectAll)
+  ON_COMMAND(IDC_FIND_TEXT, OnFindText)
+  ON_NOTIFY(NM_CLICK, IDC_BOOKMARK_TREE, OnTreeClick)
+  ON_NOTIFY(TVN_SELCHANGEDA, IDC_BOOKMARK_TREE, OnTreeSelectionChanged)
+  ON_NOTIFY(TVN_KEYDOWN, IDC_BOOKMARK_TREE, OnTreeKeyDown)
+  ON_MESSAGE(WM_TIMER, OnTimer)
+  ON_COMMAND(IDC_SILENT_PRINT, OnSilentPrint)
+  ON_COMMAND(IDC_SELECT_THUMBNAILS, OnSelectThumbnails)
+  ON_COMMAND(ID_FILE_SETUP, OnSetup)
+  ON_COMMAND(IDC_SELECT_LEVEL_BUTTON, OnSelectLevel)
+  ON_COMMAND(ID_BANNERS_ADD, OnAddBanners)
+  ON_COMMAND(ID_FILE_BANNER_SETUP, OnBannerSetup)
+  ON_COMMAND(ID_BANNERS_REMOVE_ALL, OnRemoveAllBanners)
+  ON_MESSAGE(WM_SIZE, OnSize)
+  ON_COMMAND(ID_BANNERS_SELECT_THUMBNAILS, OnSelectBannerThumbnails)
+  ON_COMMAND(ID_BANNERS_SAVE_PAGE_NUMBERS, OnSaveBannerPageNumbers)
+  ON_COMMAND(ID_BANNERS_SETUP, OnBannerSetup)
+  ON_COMMAND(ID_BANNERS_ADD_CURRENT_LEVEL, OnAddBannersCurrentLevel)
+  ON_COMMAND(ID_BANNERS_REMOVE_LAST_ADDED, OnRemoveLastAddedBanners)
+  ON_COMMAND(ID_REPORTS_FROM_SELECTED, OnReportSelected)
+  ON_COMMAND(IDC_FIND_PAGE_SIZE, OnFindPageSize)
+  ON_COMMAND(ID_REPORTS_FROM_FOUND, OnReportFound)
+  ON_COMMAND(ID_IMPORT_PAGE_NUMBERS, OnImportPageNumbers)
+  ON_COMMAND(ID_REPORTS_EXPORT_NAMES, OnExportNames)
+  ON_COMMAND(ID_REPORTS_FROM_THUMBNAILS, OnReportThumbnails)
+  ON_COMMAND(ID_REPORTS_FROM_THUMBNAILS_BY_LEVEL, OnReportThumbnailsByLevel)
+  ON_COMMAND(ID_REPORTS_EXPORT_NAMES_NESTED, OnExportNamesNested)
 END_MESSAGE_MAP()
 
-void CMainDlg::OnClose() { EndDialog(IDOK); }
+HWND CMainDlg::Tree() const { return GetDlgItem(IDC_BOOKMARK_TREE); }
 
-// The dialog has no icon of its own to drag when minimised.
+void CMainDlg::DoDataExchange(CDataExchange& dx) {
+  ExchangeCheck(dx, IDC_AUTO_EXPAND, autoExpand);
+  ExchangeCheck(dx, IDC_SELECT_ALL, selectAll);
+  ExchangeCheck(dx, IDC_SELECT_THUMBNAILS, selectThumbnails);
+  ExchangeInt(dx, IDC_SELECT_LEVEL, selectLevel);
+  ExchangeText(dx, IDC_SELECT_TEXT, selectText);
+  ExchangeComboText(dx, IDC_PAGE_SIZE_LIST, pageSizeName);
+  ExchangeText(dx, IDC_PAGE_COUNT, pageCountText);
+  ExchangeCheck(dx, IDC_SILENT_PRINT, silentPrint);
+  ExchangeCheck(dx, IDC_PRINT_INDEX, printIndex);
+}
+
+// Runs while the dialog is still hidden, so the tree is filled before it is shown.
+BOOL CMainDlg::OnInitDialog() {
+  CDialog::OnInitDialog();
+  settingsFilePath = "Default.ppf";
+  tickedPageCount = 0;
+  if (reloadDefaults) LocateDefaultFiles();
+  CreateToolTips();
+  RebuildBookmarkTree();
+  ReleaseCapture();
+  UpdatePageCount();
+  return TRUE;
+}
+
+// The default files lie in the installation folder, looked up once for the settings
+// and page-sizes files and once more for the banner settings.
+void CMainDlg::LocateDefaultFiles() {
+  const InstallFolder settingsFolder = LocateInstallFolder();
+  if (settingsFolder.HasNoValue()) {
+    MessageBoxA(GetSafeHwnd(), kDefaultFilesNotFound, kInstallKeyMissingCaption, MB_OK);
+    settingsFilePath.clear();
+  } else {
+    settingsFilePath = settingsFolder.FileNamed("Default.ppf");
+    pageSizesFile = settingsFolder.FileNamed("PDFPageSizes.ini");
+  }
+  const InstallFolder bannerFolder = LocateInstallFolder();
+  if (bannerFolder.HasNoValue())
+    MessageBoxA(GetSafeHwnd(), kDefaultFilesNotFound, kInstallKeyMissingCaption, MB_OK);
+  defaultBannerSettingsPath = bannerFolder.FileNamed("Default.ban");
+  reloadDefaults = 0;
+  currentBannerSettingsPath = defaultBannerSettingsPath;
+}
+
+void CMainDlg::CreateToolTips() {
+  if (!toolTips_.Create(GetSafeHwnd())) return;
+  toolTips_.SetMaxTipWidth(kToolTipMaxWidth);
+  toolTips_.SetAutoPopDelay(kToolTipAutoPopMs);
+  toolTips_.AddTool(GetDlgItem(IDC_CLOSE), "Close program");
+  toolTips_.AddTool(GetDlgItem(IDC_PRINT), "Print selected bookmarks.");
+  toolTips_.Activate(true);
+}
+
+BOOL CMainDlg::PreTranslateMessage(MSG* message) {
+  toolTips_.RelayEvent(message);
+  return CDialog::PreTranslateMessage(message);
+}
+
+void CMainDlg::OnWindowDestroyed() { toolTips_.Detach(); }
+
+bool CMainDlg::OnSysCommand(WPARAM, LPARAM, LRESULT*) { return false; }
+
+// The dialog has no icon of its own: nothing to draw when minimised.
+bool CMainDlg::OnPaint(WPARAM, LPARAM, LRESULT*) { return false; }
+
+// Nor an icon to drag when minimised.
 bool CMainDlg::OnQueryDragIcon(WPARAM, LPARAM, LRESULT* result) {
   *result = 0;
   return true;
 }
+
+void CMainDlg::OnClose() {
+  currentBannerSettingsPath = defaultBannerSettingsPath;
+  if (!UpdateData(true)) return;
+  EndDialog(IDOK);
+}
+
+bool CMainDlg::OnTimer(WPARAM, LPARAM, LRESULT*) {
+  KillTimer(GetSafeHwnd(), kRecountTimer);
+  return false;
+}
+
+void CMainDlg::OnSilentPrint() {}
+
+void CMainDlg::OnPrint() {}
+void CMainDlg::OnSaveSettingsAs() {}
+void CMainDlg::OnLoadSettings() {}
+void CMainDlg::OnSaveSettings() {}
+void CMainDlg::OnSelectAll() {}
+void CMainDlg::OnFindText() {}
+void CMainDlg::OnTreeClick(NMHDR*, LRESULT* result) { *result = 0; }
+void CMainDlg::OnTreeSelectionChanged(NMHDR*, LRESULT* result) { *result = 0; }
+void CMainDlg::OnTreeKeyDown(NMHDR*, LRESULT* result) { *result = 0; }
+void CMainDlg::OnSelectThumbnails() {}
+void CMainDlg::OnSetup() {}
+void CMainDlg::OnSelectLevel() {}
+void CMainDlg::OnAddBanners() {}
+void CMainDlg::OnBannerSetup() {}
+void CMainDlg::OnRemoveAllBanners() {}
+void CMainDlg::OnSelectBannerThumbnails() {}
+void CMainDlg::OnSaveBannerPageNumbers() {}
+void CMainDlg::OnAddBannersCurrentLevel() {}
+void CMainDlg::OnRemoveLastAddedBanners() {}
+void CMainDlg::OnReportSelected() {}
+void CMainDlg::OnFindPageSize() {}
+void CMainDlg::OnReportFound() {}
+void CMainDlg::OnImportPageNumbers() {}
+void CMainDlg::OnExportNames() {}
+void CMainDlg::OnReportThumbnails() {}
+void CMainDlg::OnReportThumbnailsByLevel() {}
+void CMainDlg::OnExportNamesNested() {}

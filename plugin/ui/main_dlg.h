@@ -1,7 +1,13 @@
 // The main dialog: the bookmark tree of the active document and every command.
+// One object lives as long as the plug-in; its values persist between openings.
 #pragma once
 
+#include <string>
+
 #include "framework/dialog.h"
+#include "framework/tooltip.h"
+#include "model/bookmark_model.h"
+#include "model/bookmark_tree.h"
 
 class CMainDlg : public CDialog {
  public:
@@ -10,9 +16,90 @@ class CMainDlg : public CDialog {
   // Set before every opening: the default settings are found and loaded afresh.
   int reloadDefaults = 0;
 
+  // Values bound to the controls (DoDataExchange).
+  int autoExpand = 0;          // 1076 "Auto expand bookmark tree (toggle)"
+  int selectAll = 0;           // 1077 "Select all (toggle)"
+  int selectThumbnails = 0;    // 1084 "Select thumbnails"
+  int selectLevel = 1;         // 1080, the level to select
+  std::string selectText = "Example";  // 1078, the text to select by
+  std::string pageSizeName;    // 1097, the page size to find
+  std::string pageCountText;   // 1081, the status line
+  int silentPrint = 0;         // 1082 "Silent print"
+  int printIndex = 0;          // 1083 "Print index"
+
+  // The settings file "&Close" and "Save Settings" write.
+  std::string settingsFilePath = "Default.ppf";
+  std::string defaultBannerSettingsPath;
+  std::string currentBannerSettingsPath;
+  // The page-sizes file (PAGESIZESFILE).
+  std::string pageSizesFile;
+  // LAYEREDPDF: bookmarks with a destination perform their own action when chosen.
+  int layeredPdf = 0;
+  // Pages of the ticked bookmarks: the first number of the status line.
+  int tickedPageCount = 0;
+
+  BookmarkModel model;
+  BookmarkTreeItems treeItems;
+
+  // The model and its tree.
+  void BuildBookmarkModel();
+  void FillBookmarkTree();
+  void RebuildBookmarkTree();
+  // 2 expands, 1 collapses every item that has children.
+  void ExpandBookmarkTree(int code);
+  // Shows "Pg <ticked pages>/<page count>" in the status line.
+  void UpdatePageCount();
+
+ protected:
+  BOOL OnInitDialog() override;
+  BOOL PreTranslateMessage(MSG* message) override;
+  void DoDataExchange(CDataExchange& dx) override;
+  void OnWindowDestroyed() override;
+
  private:
-  void OnClose();
+  void LocateDefaultFiles();
+  void CreateToolTips();
+  HWND Tree() const;
+
+  // The command table's handlers.
+  bool OnSysCommand(WPARAM, LPARAM, LRESULT* result);
+  bool OnPaint(WPARAM, LPARAM, LRESULT* result);
   bool OnQueryDragIcon(WPARAM, LPARAM, LRESULT* result);
+  void OnClose();
+  void OnPrint();
+  void OnSaveSettingsAs();
+  void OnLoadSettings();
+  void OnSaveSettings();
+  void OnHelp();
+  void OnAutoExpand();
+  void OnSelectAll();
+  void OnFindText();
+  void OnTreeClick(NMHDR* header, LRESULT* result);
+  void OnTreeSelectionChanged(NMHDR* header, LRESULT* result);
+  void OnTreeKeyDown(NMHDR* header, LRESULT* result);
+  bool OnTimer(WPARAM, LPARAM, LRESULT* result);
+  void OnSilentPrint();
+  void OnSelectThumbnails();
+  void OnSetup();
+  void OnSelectLevel();
+  void OnAddBanners();
+  void OnBannerSetup();
+  void OnRemoveAllBanners();
+  bool OnSize(WPARAM, LPARAM, LRESULT* result);
+  void OnSelectBannerThumbnails();
+  void OnSaveBannerPageNumbers();
+  void OnAddBannersCurrentLevel();
+  void OnRemoveLastAddedBanners();
+  void OnReportSelected();
+  void OnFindPageSize();
+  void OnReportFound();
+  void OnImportPageNumbers();
+  void OnExportNames();
+  void OnReportThumbnails();
+  void OnReportThumbnailsByLevel();
+  void OnExportNamesNested();
+
+  CToolTipCtrl toolTips_;
 
   DECLARE_MESSAGE_MAP(CMainDlg, CDialog)
 };

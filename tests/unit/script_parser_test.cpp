@@ -141,6 +141,47 @@ TEST(ScriptParser, TreeCommandsTakeAnOptionalTreeId) {
   EXPECT_EQ(ErrorOf("expect-tree-label 0 x"), "t.tvs:1: INDEX: '0' is not a number (1 or more)");
 }
 
+TEST(ScriptParser, NewTreeCommandsTakeAnOptionalTreeIdToo) {
+  EXPECT_EQ(One("expect-tree-depth 3 2").args, (std::vector<std::string>{"1075", "3", "2"}));
+  EXPECT_EQ(One("expect-tree-expanded All").args, (std::vector<std::string>{"1075", "all"}));
+  EXPECT_EQ(One("expect-tree-expanded 1200 none").args,
+            (std::vector<std::string>{"1200", "none"}));
+  EXPECT_EQ(One("expect-tree-file trees/a.tree").args,
+            (std::vector<std::string>{"1075", "/scripts/trees/a.tree"}));
+  EXPECT_EQ(One("save-tree 1075 /tmp/t.tree").args,
+            (std::vector<std::string>{"1075", "/tmp/t.tree"}));
+  EXPECT_EQ(One("expect-tree-label-length 1 4000 4095").args,
+            (std::vector<std::string>{"1075", "1", "4000", "4095"}));
+  EXPECT_EQ(ErrorOf("expect-tree-expanded some"),
+            "t.tvs:1: all|none: 'some' is not all or none");
+  EXPECT_EQ(ErrorOf("expect-tree-depth 1 0"), "t.tvs:1: DEPTH: '0' is not a number (1 or more)");
+}
+
+TEST(ScriptParser, RectanglesTakeMeasures) {
+  EXPECT_EQ(One("expect-rect 1075 69 7 W-80 H-183").args,
+            (std::vector<std::string>{"1075", "69", "7", "W-80", "H-183"}));
+  EXPECT_EQ(One("expect-rect 1003 W/2-80 H-80 180 21").args[1], "W/2-80");
+  EXPECT_EQ(ErrorOf("expect-rect 1075 69 7 W-80 H - 183"),
+            "t.tvs:1: wrong number of arguments (7 arguments); usage: expect-rect ID X Y WIDTH "
+            "HEIGHT");
+  EXPECT_EQ(ErrorOf("expect-rect 1075 69 7 w-80 1"),
+            "t.tvs:1: WIDTH: 'w-80' is not a measure in pixels (like 69, W-80 or W/2-80)");
+  EXPECT_EQ(One("expect-rect 1097 W-292 H-115 220 *").args[4], "*");
+  EXPECT_EQ(One("expect-rect-dlu 1081 3 249 40 21").args,
+            (std::vector<std::string>{"1081", "3", "249", "40", "21"}));
+  EXPECT_EQ(ErrorOf("expect-rect-dlu 1081 3 W 40 21"),
+            "t.tvs:1: Y: 'W' is not a number (0 or more)");
+  EXPECT_EQ(One("resize 300 150").args, (std::vector<std::string>{"300", "150"}));
+  EXPECT_EQ(One("maximize").args, std::vector<std::string>{});
+}
+
+TEST(ScriptParser, BoxesWindowsAndMarks) {
+  EXPECT_EQ(One("expect-no-box").command, Command::ExpectNoBox);
+  EXPECT_EQ(One("expect-window-count \"Tessaly 1.16\" 1").args,
+            (std::vector<std::string>{"Tessaly 1.16", "1"}));
+  EXPECT_EQ(One("mark \"tree filled\"").args, std::vector<std::string>{"tree filled"});
+}
+
 TEST(ScriptParser, AnswerFileTakesAPathOrCancel) {
   EXPECT_EQ(One("answer-file cancel").args, std::vector<std::string>{"cancel"});
   EXPECT_EQ(One("answer-file Cancel").args, std::vector<std::string>{"cancel"});

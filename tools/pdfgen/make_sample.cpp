@@ -102,7 +102,7 @@ void AddPages(pdfgen::DocumentSpec& doc, Size size, const std::string& heading, 
 }  // namespace
 
 int main(int argc, char** argv) {
-  if (argc != 2) {
+  if (argc != 2 || argv[1][0] == '-') {
     std::fprintf(stderr, "usage: make-sample OUTPUT.pdf\n");
     return 2;
   }
@@ -110,35 +110,37 @@ int main(int argc, char** argv) {
   doc.title = "Model 4200 Production Press: Operator's Manual";
   AddPages(doc, kLetter, doc.title, 1, "Edition 3, for controller firmware 7.x");
   AddPages(doc, kLetter, "Contents", 3, "How this manual is arranged");
-  doc.outline.push_back({"Contents", 2, false, false, {}});
+  doc.outline.push_back(pdfgen::Bookmark("Contents", 2));
   int chapterNumber = 0;
   int namedEvery = 0;
   for (const Chapter& chapter : kManual) {
     ++chapterNumber;
     std::string chapterTitle = "Chapter " + std::to_string(chapterNumber) + ": " + chapter.title;
-    pdfgen::OutlineItem chapterItem{chapterTitle, static_cast<int>(doc.pages.size()) + 1,
-                                    false, chapterNumber <= 2, {}};
+    pdfgen::OutlineItem chapterItem =
+        pdfgen::Bookmark(chapterTitle, static_cast<int>(doc.pages.size()) + 1);
+    chapterItem.open = chapterNumber <= 2;
     AddPages(doc, chapter.size, chapterTitle, 2, "Chapter overview");
     int sectionNumber = 0;
     for (const Section& section : chapter.sections) {
       ++sectionNumber;
       std::string number = std::to_string(chapterNumber) + "." + std::to_string(sectionNumber);
       std::string sectionTitle = number + " " + section.title;
-      pdfgen::OutlineItem sectionItem{sectionTitle, static_cast<int>(doc.pages.size()) + 1,
-                                      (++namedEvery % 3) == 0, false, {}};
+      pdfgen::OutlineItem sectionItem = pdfgen::Bookmark(
+          sectionTitle, static_cast<int>(doc.pages.size()) + 1,
+          (++namedEvery % 3) == 0 ? pdfgen::Target::DestsName : pdfgen::Target::DestArray);
       AddPages(doc, chapter.size, sectionTitle, section.pages, chapterTitle);
       int topicNumber = 0;
       for (const Topic& topic : section.topics) {
         std::string topicTitle = number + "." + std::to_string(++topicNumber) + " " + topic.title;
         sectionItem.children.push_back(
-            {topicTitle, static_cast<int>(doc.pages.size()) + 1, false, false, {}});
+            pdfgen::Bookmark(topicTitle, static_cast<int>(doc.pages.size()) + 1));
         AddPages(doc, chapter.size, topicTitle, topic.pages, sectionTitle);
       }
       chapterItem.children.push_back(sectionItem);
     }
     doc.outline.push_back(chapterItem);
   }
-  doc.outline.push_back({"Index", static_cast<int>(doc.pages.size()) + 1, false, false, {}});
+  doc.outline.push_back(pdfgen::Bookmark("Index", static_cast<int>(doc.pages.size()) + 1));
   AddPages(doc, kLetter, "Index", 12, "Alphabetical index");
   try {
     pdfgen::WriteDocument(doc, argv[1]);

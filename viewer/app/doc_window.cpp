@@ -149,6 +149,11 @@ void DocWindow::DocumentChanged() {
   thumbnails_.Refresh();
 }
 
+void DocWindow::LayersChanged() {
+  InvalidateRect(pageView_.hwnd(), nullptr, FALSE);
+  thumbnails_.Refresh();
+}
+
 void DocWindow::Close() {
   SendMessageA(MdiClientWindow(), WM_MDIDESTROY, reinterpret_cast<WPARAM>(hwnd_), 0);
 }

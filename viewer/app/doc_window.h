@@ -45,6 +45,8 @@ class DocWindow {
   void CurrentPageChanged();
   // The document model changed: views render again.
   void DocumentChanged();
+  // Other layers are shown now: views render again.
+  void LayersChanged();
 
   // Closes the window; the object is gone afterwards.
   void Close();

@@ -72,6 +72,7 @@ bool AppActiveDocument(ActiveDocFacts* facts) {
   facts->thumbnailSelection.clear();
   for (int page : doc->thumbnailSelection()) facts->thumbnailSelection.push_back(page + 1);
   facts->thumbnailsShown = doc->thumbnailsShown();
+  facts->visibleLayers = doc->pdf().layers().VisibleNames();
   return true;
 }
 

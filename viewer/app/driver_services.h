@@ -28,6 +28,8 @@ struct ActiveDocFacts {
   int currentPage = 0;                   // 1-based
   std::vector<int> thumbnailSelection;   // 1-based pages, in selection order
   bool thumbnailsShown = false;          // the thumbnails pane is open
+  std::vector<std::string> visibleLayers; // names of the optional-content groups shown
+                                          // now, in the document's order
 };
 bool AppActiveDocument(ActiveDocFacts* facts);
 

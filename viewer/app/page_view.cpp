@@ -153,7 +153,7 @@ void PageView::EnsureRendered() {
     pageHeight_ = height;
   }
   const double scale = Scale();
-  const unsigned revision = doc_.pdf().revision();
+  const unsigned revision = doc_.pdf().displayRevision();
   if (rendered_ != nullptr && renderedPage_ == page_ && renderedRevision_ == revision &&
       std::abs(renderedScale_ - scale) < 1e-6) {
     return;

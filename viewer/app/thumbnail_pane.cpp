@@ -144,9 +144,9 @@ void ThumbnailPane::DropThumbnails() {
 }
 
 HBITMAP ThumbnailPane::Thumbnail(int page, int* width, int* height) {
-  if (thumbsRevision_ != doc_.pdf().revision() || thumbs_.size() > kMaxCachedThumbs) {
+  if (thumbsRevision_ != doc_.pdf().displayRevision() || thumbs_.size() > kMaxCachedThumbs) {
     DropThumbnails();
-    thumbsRevision_ = doc_.pdf().revision();
+    thumbsRevision_ = doc_.pdf().displayRevision();
   }
   auto found = thumbs_.find(page);
   if (found == thumbs_.end()) {

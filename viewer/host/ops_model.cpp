@@ -6,6 +6,7 @@
 #include "core/fixed_math.h"
 #include "core/host_error.h"
 #include "host/host_impl.h"
+#include "host/object_refs.h"
 
 // An acquired page: the page object itself, so it stays the same page when pages are
 // inserted or deleted before it.
@@ -24,16 +25,14 @@ std::set<PDPage>& AcquiredPages() {
   return pages;
 }
 
-pdf::PdfDocument& Model(PDDoc doc) { return CheckedDocOfPDDoc(doc)->pdf(); }
-
 PDPage CheckedPage(PDPage page) {
   if (AcquiredPages().count(page) == 0) throw HostError(kHostErrBadParameter, "unknown page");
   return page;
 }
 
 int IndexOf(PDPage page) {
-  pdf::PdfDocument& model = Model(CheckedPage(page)->doc);
-  const int index = model.qpdf().findPage(page->object);
+  pdf::PdfDocument& model = host::CheckedModel(CheckedPage(page)->doc);
+  const int index = model.PageIndexOf(page->object);
   if (index < 0) throw HostError(kHostErrBadPage, "page no longer in its document");
   return index;
 }
@@ -45,14 +44,16 @@ ASFixedRect ToFixedRect(const pdf::PageBox& box) {
 
 }  // namespace
 
-CosDoc PDDocGetCosDoc_Impl(PDDoc doc) { return reinterpret_cast<CosDoc>(&Model(doc)); }
+CosDoc PDDocGetCosDoc_Impl(PDDoc doc) {
+  return reinterpret_cast<CosDoc>(&host::CheckedModel(doc));
+}
 
-ASInt32 PDDocGetNumPages_Impl(PDDoc doc) { return Model(doc).PageCount(); }
+ASInt32 PDDocGetNumPages_Impl(PDDoc doc) { return host::CheckedModel(doc).PageCount(); }
 
 PDPage PDDocAcquirePage_Impl(PDDoc doc, PDPageNumber page) {
   auto acquired = std::make_unique<_t_PDPage>();
   acquired->doc = doc;
-  acquired->object = Model(doc).Page(page).getObjectHandle();
+  acquired->object = host::CheckedModel(doc).Page(page).getObjectHandle();
   AcquiredPages().insert(acquired.get());
   return acquired.release();
 }
@@ -66,15 +67,15 @@ void PDPageRelease_Impl(PDPage page) {
 void PDPageGetMediaBox_Impl(PDPage page, ASFixedRect* box) {
   if (box == nullptr) throw HostError(kHostErrBadParameter);
   const int index = IndexOf(page);
-  *box = ToFixedRect(Model(page->doc).MediaBox(index));
+  *box = ToFixedRect(host::CheckedModel(page->doc).MediaBox(index));
 }
 
 void PDPageGetCropBox_Impl(PDPage page, ASFixedRect* box) {
   if (box == nullptr) throw HostError(kHostErrBadParameter);
   const int index = IndexOf(page);
-  *box = ToFixedRect(Model(page->doc).CropBox(index));
+  *box = ToFixedRect(host::CheckedModel(page->doc).CropBox(index));
 }
 
-PDPerms PDDocGetPermissions_Impl(PDDoc doc) { return Model(doc).Permissions(); }
+PDPerms PDDocGetPermissions_Impl(PDDoc doc) { return host::CheckedModel(doc).Permissions(); }
 
 }  // namespace viewer::ops

@@ -23,21 +23,23 @@ PageRenderer::PageRenderer(PdfDocument& doc) : doc_(doc) {
 PageRenderer::~PageRenderer() = default;
 
 bool PageRenderer::Sync() {
-  if (poppler_ && syncedRevision_ == doc_.revision()) return true;
+  if (poppler_ && syncedRevision_ == doc_.displayRevision()) return true;
   poppler_.reset();
-  if (doc_.revision() == 0) {
+  if (doc_.DisplayedAsStored()) {
     // Unchanged since opening: poppler reads the file itself.
     poppler_.reset(poppler::document::load_from_file(doc_.path()));
   } else {
+    // poppler shows the layers of the default configuration, so the copy it reads
+    // carries the layers shown now as that configuration.
     try {
-      bytes_ = doc_.WriteToMemory();
+      bytes_ = doc_.WriteForDisplay();
     } catch (const std::exception&) {
       return false;
     }
     poppler_.reset(poppler::document::load_from_raw_data(bytes_.data(),
                                                          static_cast<int>(bytes_.size())));
   }
-  syncedRevision_ = doc_.revision();
+  syncedRevision_ = doc_.displayRevision();
   return poppler_ != nullptr && !poppler_->is_locked();
 }
 

@@ -36,7 +36,7 @@ class PageRenderer {
 
   PdfDocument& doc_;
   std::unique_ptr<poppler::document> poppler_;
-  std::string bytes_;           // poppler reads edited documents from here
+  std::string bytes_;           // poppler reads changed documents from here
   unsigned syncedRevision_ = 0;
 };
 

@@ -8,6 +8,7 @@
 
 #include "core/host_error.h"
 #include "core/unix_files.h"
+#include "pdf/document_slots.h"
 
 namespace viewer::pdf {
 namespace {
@@ -23,6 +24,11 @@ PageBox ToPageBox(QPDFObjectHandle box) {
   return result;
 }
 
+uint64_t PageKey(const QPDFObjGen& og) {
+  return (static_cast<uint64_t>(static_cast<uint32_t>(og.getObj())) << 32) |
+         static_cast<uint32_t>(og.getGen());
+}
+
 }  // namespace
 
 std::unique_ptr<PdfDocument> PdfDocument::Open(const std::string& unixPath) {
@@ -33,13 +39,56 @@ std::unique_ptr<PdfDocument> PdfDocument::Open(const std::string& unixPath) {
   try {
     doc->qpdf_->processFile(unixPath.c_str());
     doc->qpdf_->getAllPages();
+    doc->layers_.Load(*doc->qpdf_);
   } catch (const std::exception& e) {
     throw core::HostError(kHostErrFileOpen, unixPath + ": " + e.what());
   }
+  doc->serial_ = NewDocumentSerial();
+  doc->slot_ = TakeDocumentSlot(doc.get());
+  doc->handles_ = std::make_unique<ObjectHandles>(doc->slot_, doc->serial_);
   return doc;
 }
 
+PdfDocument::~PdfDocument() {
+  if (slot_ != 0) FreeDocumentSlot(slot_);
+}
+
+const OutlineIndex& PdfDocument::Outline() {
+  if (!outlineBuilt_ || outlineRevision_ != revision_) {
+    outline_.Build(*qpdf_, *handles_);
+    outlineBuilt_ = true;
+    outlineRevision_ = revision_;
+  }
+  return outline_;
+}
+
+const NameTree& PdfDocument::DestinationNames() {
+  if (!namesRead_ || namesRevision_ != revision_) {
+    QPDFObjectHandle names = qpdf_->getRoot().getKey("/Names");
+    destinationNames_ = NameTree(names.isDictionary() ? names.getKey("/Dests")
+                                                      : QPDFObjectHandle::newNull());
+    namesRead_ = true;
+    namesRevision_ = revision_;
+  }
+  return destinationNames_;
+}
+
 int PdfDocument::PageCount() { return static_cast<int>(qpdf_->getAllPages().size()); }
+
+int PdfDocument::PageIndexOf(QPDFObjectHandle page) {
+  if (!page.isIndirect()) return -1;
+  const auto& pages = qpdf_->getAllPages();
+  if (pageIndex_.empty() || pageIndexRevision_ != revision_ || pageIndexCount_ != pages.size()) {
+    pageIndex_.clear();
+    for (size_t i = 0; i < pages.size(); ++i) {
+      pageIndex_.emplace(PageKey(pages[i].getObjGen()), static_cast<int>(i));
+    }
+    pageIndexRevision_ = revision_;
+    pageIndexCount_ = pages.size();
+  }
+  const auto found = pageIndex_.find(PageKey(page.getObjGen()));
+  return found != pageIndex_.end() ? found->second : -1;
+}
 
 QPDFPageObjectHelper PdfDocument::Page(int index) {
   const auto& pages = qpdf_->getAllPages();
@@ -85,6 +134,11 @@ void PdfDocument::SaveAs(const std::string& unixPath) {
   if (overSource) {
     if (!core::RenameFile(target, unixPath)) throw core::HostError(kHostErrGeneral, "cannot replace " + unixPath);
   }
+}
+
+std::string PdfDocument::WriteForDisplay() {
+  LayerState::DisplayOverride shown(*qpdf_, layers_);
+  return WriteToMemory();
 }
 
 std::string PdfDocument::WriteToMemory() {

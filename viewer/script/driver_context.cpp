@@ -28,6 +28,20 @@ DriverContext::DriverContext(HWND mainWindow, int timeoutMs)
   const char* trace = std::getenv("TESSALY_SCRIPT_TRACE");
   tracing_ = trace && *trace && std::string(trace) != "0";
   if (mainWindow) targets_.push_back(mainWindow);
+  QueryPerformanceFrequency(&frequency_);
+  QueryPerformanceCounter(&started_);
+}
+
+double DriverContext::elapsedMs() const {
+  LARGE_INTEGER now;
+  QueryPerformanceCounter(&now);
+  return static_cast<double>(now.QuadPart - started_.QuadPart) * 1000.0 /
+         static_cast<double>(frequency_.QuadPart);
+}
+
+void DriverContext::mark(const std::string& label) const {
+  std::printf("mark %s: %.1f ms\n", label.c_str(), elapsedMs());
+  std::fflush(stdout);
 }
 
 HWND DriverContext::target() const {

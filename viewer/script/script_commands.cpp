@@ -9,6 +9,7 @@ ArgSpec Id() { return {ArgKind::ControlId, "ID", {}}; }
 ArgSpec Count(std::string_view name) { return {ArgKind::Count, name, {}}; }
 ArgSpec Index(std::string_view name) { return {ArgKind::Index, name, {}}; }
 ArgSpec Byte(std::string_view name) { return {ArgKind::Byte, name, {}}; }
+ArgSpec Measure(std::string_view name) { return {ArgKind::Measure, name, {}}; }
 ArgSpec Words(std::string_view name, std::vector<std::string_view> words) {
   return {ArgKind::Keyword, name, std::move(words)};
 }
@@ -62,6 +63,15 @@ std::vector<CommandSpec> BuildTable() {
       {"close-box", Command::CloseBox, "close-box", {Form({})}},
       {"expect-no-window", Command::ExpectNoWindow, "expect-no-window CAPTION",
        {Form({Text("CAPTION")})}},
+      {"expect-window-count", Command::ExpectWindowCount, "expect-window-count CAPTION N",
+       {Form({Text("CAPTION"), Count("N")})}},
+      {"resize", Command::Resize, "resize WIDTH HEIGHT",
+       {Form({Count("WIDTH"), Count("HEIGHT")})}},
+      {"maximize", Command::Maximize, "maximize", {Form({})}},
+      {"expect-rect", Command::ExpectRect, "expect-rect ID X Y WIDTH HEIGHT",
+       {Form({Id(), Measure("X"), Measure("Y"), Measure("WIDTH"), Measure("HEIGHT")})}},
+      {"expect-rect-dlu", Command::ExpectRectDlu, "expect-rect-dlu ID X Y WIDTH HEIGHT",
+       {Form({Id(), Count("X"), Count("Y"), Count("WIDTH"), Count("HEIGHT")})}},
 
       {"click", Command::Click, "click ID", {Form({Id()})}},
       {"set-text", Command::SetText, "set-text ID TEXT", {Form({Id(), Text("TEXT")})}},
@@ -90,10 +100,21 @@ std::vector<CommandSpec> BuildTable() {
        TreeForms({Count("N")})},
       {"expect-tree-label", Command::ExpectTreeLabel, "expect-tree-label [ID] INDEX TEXT",
        TreeForms({Index("INDEX"), Text("TEXT")})},
+      {"expect-tree-label-length", Command::ExpectTreeLabelLength,
+       "expect-tree-label-length [ID] INDEX MIN MAX",
+       TreeForms({Index("INDEX"), Count("MIN"), Count("MAX")})},
+      {"expect-tree-depth", Command::ExpectTreeDepth, "expect-tree-depth [ID] INDEX DEPTH",
+       TreeForms({Index("INDEX"), Index("DEPTH")})},
+      {"expect-tree-expanded", Command::ExpectTreeExpanded, "expect-tree-expanded [ID] all|none",
+       TreeForms({Words("all|none", {"all", "none"})})},
+      {"expect-tree-file", Command::ExpectTreeFile, "expect-tree-file [ID] FILE",
+       TreeForms({Path("FILE")})},
+      {"save-tree", Command::SaveTree, "save-tree [ID] FILE", TreeForms({Path("FILE")})},
 
       {"answer-box", Command::AnswerBox, "answer-box TEXT BUTTON [CAPTION]",
        {Form({Text("TEXT"), Text("BUTTON")}),
         Form({Text("TEXT"), Text("BUTTON"), Text("CAPTION")})}},
+      {"expect-no-box", Command::ExpectNoBox, "expect-no-box", {Form({})}},
       {"answer-file", Command::AnswerFile, "answer-file PATH|cancel",
        {Form({Words("cancel", {"cancel"})}), Form({Path("PATH")})}},
       {"answer-colour", Command::AnswerColour, "answer-colour R G B|cancel",
@@ -107,6 +128,8 @@ std::vector<CommandSpec> BuildTable() {
        {Form({Path("FILE")})}},
       {"screenshot-main", Command::ScreenshotMain, "screenshot-main FILE",
        {Form({Path("FILE")})}},
+
+      {"mark", Command::Mark, "mark LABEL", {Form({Text("LABEL")})}},
   };
 }
 

@@ -11,12 +11,15 @@ enum class Command {
   Menu, ExpectMenu, Button, ExpectButton, ExpectButtonBefore,
   ExpectPlugin, ExpectTool, ExpectNoTool, ExpectNotification,
   ExpectPages, ExpectPage, ExpectThumbs, ExpectThumbsShown,
-  WaitWindow, WaitGone, ExpectNoWindow, CloseBox,
+  WaitWindow, WaitGone, ExpectNoWindow, ExpectWindowCount, CloseBox,
+  Resize, Maximize, ExpectRect, ExpectRectDlu,
   Click, SetText, ExpectText, Check, ExpectCheck, ExpectEnabled, Choose,
   MenuCommand, ExpectMenuCommand, Key,
   TreeTick, TreeClick, ExpectTree, ExpectTreeCount, ExpectTreeLabel,
-  AnswerBox, AnswerFile, AnswerColour, AnswerPrint,
+  ExpectTreeLabelLength, ExpectTreeDepth, ExpectTreeExpanded, ExpectTreeFile, SaveTree,
+  AnswerBox, ExpectNoBox, AnswerFile, AnswerColour, AnswerPrint,
   Screenshot, ScreenshotScreen, ScreenshotMain,
+  Mark,
 };
 
 enum class ArgKind {
@@ -29,6 +32,7 @@ enum class ArgKind {
   Seconds,    // positive, decimals allowed
   Keyword,    // one of the listed words, letter case aside
   PageList,   // "none" or 1,5,9
+  Measure,    // pixels: a number or a sum over the window's W and H ("W-80")
 };
 
 struct ArgSpec {

@@ -68,10 +68,9 @@ void ReportFailure(const Step& step, const std::string& why) {
 DWORD WINAPI DriveScript(LPVOID) {
   HWND mainWindow = OnUiThread([] { return viewer::AppMainWindow(); });
   DriverContext context(mainWindow, g_script.timeoutMs);
-  const DWORD started = GetTickCount();
   for (const Step& step : g_script.steps) {
     context.trace(g_script.file + ":" + std::to_string(step.line) + ": " + step.source + " (at " +
-                  std::to_string(GetTickCount() - started) + " ms)");
+                  std::to_string(static_cast<long>(context.elapsedMs())) + " ms)");
     try {
       if (RunStep(context, step) == StepOutcome::Quit) break;
     } catch (const StepFailure& failure) {

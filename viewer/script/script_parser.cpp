@@ -3,6 +3,7 @@
 #include <fstream>
 #include <sstream>
 
+#include "script/measure_expression.h"
 #include "script/script_values.h"
 
 namespace viewer::script {
@@ -58,6 +59,8 @@ std::string CheckArg(const ArgSpec& spec, const std::string& baseDir, std::strin
     }
     case ArgKind::PageList:
       return ParsePageList(given) ? "" : refuse("a page list (like 1,5,9) or none");
+    case ArgKind::Measure:
+      return IsMeasure(given) ? "" : refuse("a measure in pixels (like 69, W-80 or W/2-80)");
   }
   return {};
 }

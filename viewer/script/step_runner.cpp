@@ -49,6 +49,11 @@ StepOutcome RunStep(DriverContext& context, const Step& step) {
     case Command::WaitGone: RunWaitGone(context, step); break;
     case Command::CloseBox: RunCloseBox(context, step); break;
     case Command::ExpectNoWindow: RunExpectNoWindow(context, step); break;
+    case Command::ExpectWindowCount: RunExpectWindowCount(context, step); break;
+    case Command::Resize: RunResize(context, step); break;
+    case Command::Maximize: RunMaximize(context, step); break;
+    case Command::ExpectRect: RunExpectRect(context, step); break;
+    case Command::ExpectRectDlu: RunExpectRectDlu(context, step); break;
     case Command::Click: RunClick(context, step); break;
     case Command::SetText: RunSetText(context, step); break;
     case Command::ExpectText: RunExpectText(context, step); break;
@@ -64,13 +69,20 @@ StepOutcome RunStep(DriverContext& context, const Step& step) {
     case Command::ExpectTree: RunExpectTree(context, step); break;
     case Command::ExpectTreeCount: RunExpectTreeCount(context, step); break;
     case Command::ExpectTreeLabel: RunExpectTreeLabel(context, step); break;
+    case Command::ExpectTreeLabelLength: RunExpectTreeLabelLength(context, step); break;
+    case Command::ExpectTreeDepth: RunExpectTreeDepth(context, step); break;
+    case Command::ExpectTreeExpanded: RunExpectTreeExpanded(context, step); break;
+    case Command::ExpectTreeFile: RunExpectTreeFile(context, step); break;
+    case Command::SaveTree: RunSaveTree(context, step); break;
     case Command::AnswerBox: RunAnswerBox(context, step); break;
+    case Command::ExpectNoBox: RunExpectNoBox(context, step); break;
     case Command::AnswerFile: RunAnswerFile(context, step); break;
     case Command::AnswerColour: RunAnswerColour(context, step); break;
     case Command::AnswerPrint: RunAnswerPrint(context, step); break;
     case Command::Screenshot:
     case Command::ScreenshotScreen:
     case Command::ScreenshotMain: RunScreenshot(context, step); break;
+    case Command::Mark: context.mark(step.args[0]); break;
   }
   return StepOutcome::Continue;
 }

@@ -26,6 +26,7 @@ void RunWaitWindow(DriverContext& context, const Step& step);
 void RunWaitGone(DriverContext& context, const Step& step);
 void RunCloseBox(DriverContext& context, const Step& step);
 void RunExpectNoWindow(DriverContext& context, const Step& step);
+void RunExpectWindowCount(DriverContext& context, const Step& step);
 void RunClick(DriverContext& context, const Step& step);
 void RunSetText(DriverContext& context, const Step& step);
 void RunExpectText(DriverContext& context, const Step& step);
@@ -43,12 +44,24 @@ void RunTreeClick(DriverContext& context, const Step& step);
 void RunExpectTree(DriverContext& context, const Step& step);
 void RunExpectTreeCount(DriverContext& context, const Step& step);
 void RunExpectTreeLabel(DriverContext& context, const Step& step);
+void RunExpectTreeLabelLength(DriverContext& context, const Step& step);
+void RunExpectTreeDepth(DriverContext& context, const Step& step);
+void RunExpectTreeExpanded(DriverContext& context, const Step& step);
+void RunExpectTreeFile(DriverContext& context, const Step& step);
+void RunSaveTree(DriverContext& context, const Step& step);
 
 // The system's dialogs (steps_dialogs.cpp).
 void RunAnswerBox(DriverContext& context, const Step& step);
+void RunExpectNoBox(DriverContext& context, const Step& step);
 void RunAnswerFile(DriverContext& context, const Step& step);
 void RunAnswerColour(DriverContext& context, const Step& step);
 void RunAnswerPrint(DriverContext& context, const Step& step);
+
+// Window size and control placement (steps_layout.cpp).
+void RunResize(DriverContext& context, const Step& step);
+void RunMaximize(DriverContext& context, const Step& step);
+void RunExpectRect(DriverContext& context, const Step& step);
+void RunExpectRectDlu(DriverContext& context, const Step& step);
 
 // Pictures (steps_screenshot.cpp).
 void RunScreenshot(DriverContext& context, const Step& step);

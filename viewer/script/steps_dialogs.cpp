@@ -115,6 +115,18 @@ void RunAnswerBox(DriverContext& context, const Step& step) {
   WaitUntilClosed(context, box, "message box");
 }
 
+void RunExpectNoBox(DriverContext& context, const Step& step) {
+  (void)step;
+  WaitFor(context, [&]() -> std::string {
+    for (HWND window : ProcessTopWindows()) {
+      if (IsMessageBox(window)) {
+        return "a message box says " + Quoted(MessageBoxText(window, context.timeoutMs()));
+      }
+    }
+    return {};
+  });
+}
+
 void RunAnswerFile(DriverContext& context, const Step& step) {
   HWND dialog = WaitForDialog(context, IsFileDialog, "file dialog");
   if (step.args[0] == "cancel") {

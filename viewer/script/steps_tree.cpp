@@ -1,9 +1,12 @@
 #include <cstring>
 #include <cstdio>
+#include <fstream>
+#include <sstream>
 
 #include "script/steps.h"
 #include "script/thread_hop.h"
 #include "script/tree_access.h"
+#include "script/tree_listing.h"
 #include "script/ui_click.h"
 #include "script/ui_input.h"
 #include "script/ui_windows.h"
@@ -67,6 +70,26 @@ std::string Hex(UINT value) {
   char text[16];
   std::snprintf(text, sizeof text, "0x%x", value);
   return text;
+}
+
+std::vector<ListedItem> ListTree(const TreeReader& reader) {
+  std::vector<ListedItem> items;
+  reader.Walk([&](HTREEITEM item, int, int depth) {
+    items.push_back({depth, reader.Text(item)});
+    return false;
+  });
+  return items;
+}
+
+std::vector<ListedItem> ReadExpectedListing(const std::string& path) {
+  std::ifstream in(path, std::ios::binary);
+  if (!in) Fail("cannot read " + path);
+  std::ostringstream text;
+  text << in.rdbuf();
+  std::string why;
+  std::optional<std::vector<ListedItem>> items = ParseTreeListing(text.str(), &why);
+  if (!items) Fail(path + ": " + why);
+  return *items;
 }
 
 std::string StateName(int stateImage) {
@@ -153,6 +176,88 @@ void RunExpectTreeLabel(DriverContext& context, const Step& step) {
       return text == step.args[2] ? "" : "item " + std::to_string(index) + " is " + Quoted(text);
     });
   });
+}
+
+}  // namespace viewer::script
+
+namespace viewer::script {
+
+void RunExpectTreeLabelLength(DriverContext& context, const Step& step) {
+  HWND tree = WaitForTree(context, step);
+  const int index = NumberArg(step, 1);
+  const size_t least = static_cast<size_t>(NumberArg(step, 2));
+  const size_t most = static_cast<size_t>(NumberArg(step, 3));
+  WaitFor(context, [&]() -> std::string {
+    return ReadTree(context, tree, [&](const TreeReader& reader) -> std::string {
+      HTREEITEM item = reader.AtIndex(index);
+      if (!item) return "the tree has fewer than " + std::to_string(index) + " items";
+      const size_t length = reader.Text(item).size();
+      if (length >= least && length <= most) return {};
+      return "item " + std::to_string(index) + " has " + std::to_string(length) + " bytes";
+    });
+  });
+}
+
+void RunExpectTreeDepth(DriverContext& context, const Step& step) {
+  HWND tree = WaitForTree(context, step);
+  const int index = NumberArg(step, 1);
+  const int wanted = NumberArg(step, 2);
+  WaitFor(context, [&]() -> std::string {
+    return ReadTree(context, tree, [&](const TreeReader& reader) -> std::string {
+      int depth = 0;
+      HTREEITEM item = reader.Walk([&](HTREEITEM, int at, int itemDepth) {
+        depth = itemDepth;
+        return at == index;
+      });
+      if (!item) return "the tree has fewer than " + std::to_string(index) + " items";
+      if (depth == wanted) return {};
+      return "item " + std::to_string(index) + " " + Quoted(reader.Text(item)) + " is at depth " +
+             std::to_string(depth);
+    });
+  });
+}
+
+void RunExpectTreeExpanded(DriverContext& context, const Step& step) {
+  HWND tree = WaitForTree(context, step);
+  const bool wantAll = step.args[1] == "all";
+  WaitFor(context, [&]() -> std::string {
+    return ReadTree(context, tree, [&](const TreeReader& reader) -> std::string {
+      int parents = 0;
+      std::string odd;
+      HTREEITEM first = reader.Walk([&](HTREEITEM item, int index, int) {
+        if (!reader.HasChildren(item)) return false;
+        ++parents;
+        if (reader.Expanded(item) == wantAll) return false;
+        odd = "item " + std::to_string(index) + " " + Quoted(reader.Text(item)) +
+              (wantAll ? " is collapsed" : " is expanded");
+        return true;
+      });
+      if (!first) return {};
+      return odd;
+    });
+  });
+}
+
+void RunExpectTreeFile(DriverContext& context, const Step& step) {
+  HWND tree = WaitForTree(context, step);
+  const std::vector<ListedItem> expected = ReadExpectedListing(step.args[1]);
+  WaitFor(context, [&]() -> std::string {
+    return ReadTree(context, tree, [&](const TreeReader& reader) -> std::string {
+      return CompareTreeListings(expected, ListTree(reader));
+    });
+  });
+}
+
+void RunSaveTree(DriverContext& context, const Step& step) {
+  HWND tree = WaitForTree(context, step);
+  std::string text;
+  ReadTree(context, tree, [&](const TreeReader& reader) -> std::string {
+    text = FormatTreeListing(ListTree(reader));
+    return {};
+  });
+  std::ofstream out(step.args[1], std::ios::binary);
+  out << text;
+  if (!out.flush()) Fail("cannot write " + step.args[1]);
 }
 
 }  // namespace viewer::script

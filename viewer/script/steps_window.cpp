@@ -98,6 +98,18 @@ void RunExpectNoWindow(DriverContext& context, const Step& step) {
   });
 }
 
+void RunExpectWindowCount(DriverContext& context, const Step& step) {
+  const size_t wanted = static_cast<size_t>(NumberArg(step, 1));
+  WaitFor(context, [&]() -> std::string {
+    size_t count = 0;
+    for (HWND window : ProcessTopWindows()) {
+      if (CaptionOf(window) == step.args[0]) ++count;
+    }
+    return count == wanted ? "" : std::to_string(count) + " windows are captioned " +
+                                      Quoted(step.args[0]);
+  });
+}
+
 void RunClick(DriverContext& context, const Step& step) {
   const int id = NumberArg(step, 0);
   HWND control = WaitForControl(context, id);

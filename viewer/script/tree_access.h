@@ -16,19 +16,22 @@ class TreeReader {
   TreeReader(HWND tree, int timeoutMs) : tree_(tree), timeoutMs_(timeoutMs) {}
 
   int Count() const;
-  // Visits the items in pre-order (1-based index) until visit answers true; answers
-  // the item it stopped at, or null.
-  HTREEITEM Walk(const std::function<bool(HTREEITEM item, int index)>& visit) const;
+  // Visits the items in pre-order (1-based index; depth 1 for a root item) until visit
+  // answers true; answers the item it stopped at, or null.
+  HTREEITEM Walk(const std::function<bool(HTREEITEM item, int index, int depth)>& visit) const;
   HTREEITEM FirstWithLabelStart(const std::string& start) const;
   HTREEITEM AtIndex(int index) const;
 
   std::string Text(HTREEITEM item) const;
   // The state image: 1 unticked, 2 ticked (0 when the item has none).
   int StateImage(HTREEITEM item) const;
+  bool HasChildren(HTREEITEM item) const;
+  bool Expanded(HTREEITEM item) const;
   HTREEITEM Selected() const;
 
  private:
   HTREEITEM Next(HTREEITEM item, UINT relation) const;
+  UINT State(HTREEITEM item, UINT mask) const;
   HWND tree_;
   int timeoutMs_;
 };

@@ -1,0 +1,94 @@
+#!/usr/bin/env bash
+# The tree benchmark: a document of 20000 pages with 16384 bookmarks five levels deep,
+# opened in the plug-in's dialog in the staged viewer, against qpdf's own reading of
+# the same outline (`qpdf --json --json-key=outlines`). Prints both times and their
+# ratio, with "Auto expand bookmark tree (toggle)" off and on, and the plug-in's own
+# phase timings (TESSALY_TIMINGS) to show where the time goes. A benchmark: it judges
+# nothing and fails only when it cannot run.
+#   TESSALY_BUILD=build bench/tree-benchmark.sh [--named]
+# --named: every bookmark reaches its page through a named destination whose value
+# is a dictionary with /D, as LaTeX writes them.
+set -euo pipefail
+here=$(cd "$(dirname "$0")" && pwd)
+root=$(cd "$here/.." && pwd)
+: "${TESSALY_BUILD:?TESSALY_BUILD must name the build folder}"
+variant=big
+generator_flags=()
+if [ "${1:-}" = "--named" ]; then
+  variant=big-named
+  generator_flags=(--named)
+elif [ $# -gt 0 ]; then
+  echo "usage: TESSALY_BUILD=build $0 [--named]" >&2
+  exit 2
+fi
+
+out="$TESSALY_BUILD/bench"
+mkdir -p "$out"
+document="$out/$variant.pdf"
+generator="$TESSALY_BUILD/native/tools/make-big-document"
+if [ ! -f "$document" ] || [ "$generator" -nt "$document" ]; then
+  "$generator" "$document" "${generator_flags[@]}" >/dev/null
+fi
+
+now_ms() { echo $(( $(date +%s%N) / 1000000 )); }
+
+# qpdf: the best of three warm runs.
+best=""
+for _ in 1 2 3; do
+  start=$(now_ms)
+  qpdf --json --json-key=outlines "$document" >/dev/null
+  took=$(( $(now_ms) - start ))
+  if [ -z "$best" ] || [ "$took" -lt "$best" ]; then best=$took; fi
+done
+qpdf_ms=$best
+
+timings="$out/plugin-timings.txt"
+: >"$timings"
+marks="$out/marks.txt"
+export TESSALY_TIMINGS="$timings"
+export TESSALY_BENCH_DOCUMENT="$document"
+finished=1
+if ! "$root/tests/e2e/run-script.sh" "$here/tree-benchmark.tvs" >"$marks" 2>"$out/viewer-errors.txt"; then
+  finished=0
+fi
+
+# "mark LABEL: N ms" lines -> the time between two marks, in milliseconds.
+span() {
+  awk -v from="$1" -v to="$2" '
+    /^mark / { label = $0; sub(/^mark /, "", label); sub(/: [0-9.]+ ms$/, "", label)
+               value = $(NF - 1); at[label] = value }
+    END { if ((from in at) && (to in at)) printf "%.0f", at[to] - at[from]; else printf "-" }
+  ' "$marks"
+}
+seconds() { [ "$1" = "-" ] && echo "-" || awk -v ms="$1" 'BEGIN { printf "%.2f s", ms / 1000 }'; }
+ratio() { [ "$1" = "-" ] && echo "-" || awk -v ms="$1" -v q="$qpdf_ms" 'BEGIN { printf "%.2f", ms / q }'; }
+
+open_off=$(span "open off: chosen" "open off: filled")
+toggle_on=$(span "toggle on: clicked" "toggle on: expanded")
+read_state=$(span "toggle on: expanded" "expanded state read")
+open_on=$(span "open on: chosen" "open on: expanded")
+toggle_off=$(span "toggle off: clicked" "toggle off: collapsed")
+
+pages=$(qpdf --show-npages "$document")
+echo "Tree benchmark: $(basename "$document"), $pages pages, 16384 bookmarks five levels deep"
+printf '%-46s %10s\n' "qpdf --json --json-key=outlines (best of 3)" "$(seconds "$qpdf_ms")"
+printf '%-46s %10s %8s\n' "" "time" "/ qpdf"
+printf '%-46s %10s %8s\n' "\"&Tessaly\" to filled tree, auto expand off" "$(seconds "$open_off")" "$(ratio "$open_off")"
+printf '%-46s %10s %8s\n' "\"&Tessaly\" to expanded tree, auto expand on" "$(seconds "$open_on")" "$(ratio "$open_on")"
+printf '%-46s %10s\n' "auto expand ticked: tree fully expanded" "$(seconds "$toggle_on")"
+printf '%-46s %10s\n' "auto expand cleared: tree collapsed" "$(seconds "$toggle_off")"
+printf '%-46s %10s\n' "(reading the expanded state, in the two above)" "$(seconds "$read_state")"
+if [ "$finished" -eq 0 ]; then
+  echo "(the viewer run stopped early; figures shown as - were not reached:"
+  grep -v '^X connection' "$out/viewer-errors.txt" | sed 's/^/  /'
+  echo ")"
+fi
+echo
+echo "Where the time goes (the plug-in's TESSALY_TIMINGS, in the order of: warm-up"
+echo "opening, opening with auto expand off, tick, opening with it on, clear):"
+if [ -s "$timings" ]; then
+  sed 's/^/  /' "$timings"
+else
+  echo "  (the plug-in wrote no timings)"
+fi
+[ "$finished" -eq 1 ]

@@ -1,0 +1,129 @@
+#include "bookmark_tree.h"
+
+#include <commctrl.h>
+
+#include <cstring>
+#include <vector>
+
+#include "bookmark_label.h"
+#include "bookmark_ranges.h"
+#include "expansion_order.h"
+#include "framework/message_pump.h"
+#include "framework/stopwatch.h"
+
+CTreeHiddenDuringChange::CTreeHiddenDuringChange(HWND tree) : tree_(tree) {
+  if (!tree_ || !IsWindowVisible(tree_)) return;
+  hadFocus_ = GetFocus() == tree_;
+  ShowWindow(tree_, SW_HIDE);
+  hidden_ = true;
+}
+
+CTreeHiddenDuringChange::~CTreeHiddenDuringChange() {
+  if (!hidden_ || !IsWindow(tree_)) return;
+  ShowWindow(tree_, SW_SHOW);
+  // The control scrolls its window while hidden too; paint all of it afresh.
+  InvalidateRect(tree_, nullptr, TRUE);
+  if (hadFocus_) SetFocus(tree_);
+}
+
+namespace {
+
+// Scrolls the tree so that `item`, which is shown, is its first row. (Asking the
+// control to make it the first visible item does nothing when it is the selected item.)
+void ScrollItemToTop(HWND tree, HTREEITEM item) {
+  // The request takes the item in the rectangle it fills.
+  RECT row{};
+  static_assert(sizeof row >= sizeof item);
+  std::memcpy(&row, &item, sizeof item);
+  if (!SendMessageA(tree, TVM_GETITEMRECT, FALSE, reinterpret_cast<LPARAM>(&row))) return;
+  const LRESULT rowHeight = SendMessageA(tree, TVM_GETITEMHEIGHT, 0, 0);
+  if (rowHeight <= 0 || row.top == 0) return;
+  const int position = GetScrollPos(tree, SB_VERT) + row.top / static_cast<int>(rowHeight);
+  SendMessageA(tree, WM_VSCROLL, MAKEWPARAM(SB_THUMBPOSITION, position < 0 ? 0 : position), 0);
+}
+
+}  // namespace
+
+void ClearBookmarkTree(HWND tree, BookmarkModel& model, BookmarkTreeItems& items) {
+  if (tree) SendMessageA(tree, TVM_DELETEITEM, 0, reinterpret_cast<LPARAM>(TVI_ROOT));
+  for (TreeItemHandle& parent : model.levelParents) parent = TVI_ROOT;
+  items.count = 0;
+}
+
+void FillBookmarkTree(HWND tree, BookmarkModel& model, BookmarkTreeItems& items,
+                      FillTiming& timing) {
+  const bool timed = TimingLogEnabled();
+  CStopwatch watch;
+  AssignBookmarkRanges(model);
+  if (timed) timing.rangesMs = watch.ElapsedMs();
+
+  const CStopwatch insertWatch;
+  CPeriodicPump pump(timed);
+  char label[kLabelBufferSize];
+  items.count = 0;
+  for (int32_t i = 0; i < model.entryCount; ++i) {
+    const BookmarkEntry& entry = model.entries[i];
+    FormatBookmarkLabel(model.titles[i], entry.firstPage, entry.lastPage, label);
+    TVINSERTSTRUCTA insert{};
+    insert.hParent = model.levelParents[entry.level - 1];
+    insert.hInsertAfter = TVI_LAST;
+    insert.item.mask = TVIF_TEXT | TVIF_IMAGE | TVIF_SELECTEDIMAGE;
+    insert.item.pszText = label;
+    insert.item.iImage = 0;
+    insert.item.iSelectedImage = 0;
+    const auto item = reinterpret_cast<HTREEITEM>(
+        SendMessageA(tree, TVM_INSERTITEMA, 0, reinterpret_cast<LPARAM>(&insert)));
+    model.levelParents[entry.level] = item;
+    items.items[items.count++] = item;
+    pump.Step();
+  }
+  if (!timed) return;
+  timing.insertsMs = insertWatch.ElapsedMs() - pump.PumpedMs();
+  timing.pumpMs = pump.PumpedMs();
+  timing.pumps = pump.Pumps();
+  timing.items = items.count;
+}
+
+void ExpandBookmarkTree(HWND tree, const BookmarkModel& model, const BookmarkTreeItems& items,
+                        int code, ExpandTiming& timing) {
+  if (!tree) return;
+  const bool timed = TimingLogEnabled();
+  const CStopwatch watch;
+  std::vector<int32_t> order(static_cast<size_t>(model.entryCount));
+  const int32_t requests = ExpansionOrder(model, order.data());
+  const double walkMs = timed ? watch.ElapsedMs() : 0;
+
+  CPeriodicPump pump(timed);
+  int32_t sent = 0;
+  bool hidden = false;
+  {
+    const CTreeHiddenDuringChange hiddenTree(nullptr);
+    hidden = hiddenTree.Hidden();
+    // Expanding an item scrolls Wine's control to show its children; the view stays
+    // where it was instead. Collapsing leaves the control to scroll to what is left.
+    const auto top = reinterpret_cast<HTREEITEM>(
+        SendMessageA(tree, TVM_GETNEXTITEM, TVGN_FIRSTVISIBLE, 0));
+    for (int32_t k = 0; k < requests; ++k) {
+      const int32_t i = order[static_cast<size_t>(k)];
+      // Only items the tree still holds (a rebuild while pumping may have changed it).
+      if (i >= items.count || !items.items[i]) continue;
+      SendMessageA(tree, TVM_EXPAND, static_cast<WPARAM>(code),
+                   reinterpret_cast<LPARAM>(items.items[i]));
+      ++sent;
+      pump.Step();
+    }
+    if (code == TVE_EXPAND && top) ScrollItemToTop(tree, top);
+    // Redrawing on lays out every shown row afresh, which repairs the row numbers a
+    // collapse of an already hidden item leaves behind (a tree the user had partly
+    // collapsed); after a collapse few rows are left, so it is cheap.
+    if (code != TVE_EXPAND) SendMessageA(tree, WM_SETREDRAW, TRUE, 0);
+  }
+  if (!timed) return;
+  timing.code = code;
+  timing.items = sent;
+  timing.walkMs = walkMs;
+  timing.expandMs = watch.ElapsedMs() - walkMs - pump.PumpedMs();
+  timing.pumpMs = pump.PumpedMs();
+  timing.pumps = pump.Pumps();
+  timing.treeHidden = hidden;
+}

@@ -1,0 +1,46 @@
+// Showing the bookmark model in the dialog's tree control: one item per entry.
+#pragma once
+
+#include <windows.h>
+
+#include "bookmark_model.h"
+#include "timing_log.h"
+
+// The items FillBookmarkTree inserted, one per entry and in the model's order, which
+// is the tree's own pre-order. Walking the tree by asking it for each next item costs
+// a search of all its items per request in Wine's tree control; this list does not.
+struct BookmarkTreeItems {
+  int32_t count = 0;
+  TreeItemHandle items[kBookmarkCapacity] = {};
+};
+
+// Deletes every item of the tree and sets every level parent to the tree's root.
+void ClearBookmarkTree(HWND tree, BookmarkModel& model, BookmarkTreeItems& items);
+
+// Works out the entries' page ranges, then inserts one item per entry, labelled with
+// its title and pages, as the last child of the item last inserted one level up.
+void FillBookmarkTree(HWND tree, BookmarkModel& model, BookmarkTreeItems& items,
+                      FillTiming& timing);
+
+// Sends TVM_EXPAND with `code` (2 expands, 1 collapses) to every item that has
+// children, pumping the message queue now and then. A shown tree is hidden while it
+// changes, since Wine's tree control lays out all shown items again on every change.
+void ExpandBookmarkTree(HWND tree, const BookmarkModel& model, const BookmarkTreeItems& items,
+                        int code, ExpandTiming& timing);
+
+// Hides a shown tree control for a bulk change and shows it again afterwards, with
+// the focus back if it had it.
+class CTreeHiddenDuringChange {
+ public:
+  explicit CTreeHiddenDuringChange(HWND tree);
+  ~CTreeHiddenDuringChange();
+  CTreeHiddenDuringChange(const CTreeHiddenDuringChange&) = delete;
+  CTreeHiddenDuringChange& operator=(const CTreeHiddenDuringChange&) = delete;
+
+  bool Hidden() const { return hidden_; }
+
+ private:
+  HWND tree_;
+  bool hidden_ = false;
+  bool hadFocus_ = false;
+};

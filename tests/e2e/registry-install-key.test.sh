@@ -1,0 +1,43 @@
+#!/usr/bin/env bash
+# The plug-in finds its folder through the "App Paths" key that its installer writes.
+# Runs registry/key-absent.tvs with the key deleted and registry/key-without-value.tvs
+# with the key holding no value, in the build's wine prefix, and puts the key back as
+# it was afterwards, whatever happens. Other tests must not run meanwhile.
+set -uo pipefail
+here=$(cd "$(dirname "$0")" && pwd)
+source "$here/../../scripts/wine-env.sh"
+key='HKLM\SOFTWARE\Microsoft\Windows\CurrentVersion\App Paths\Tessaly.api'
+saved=$(mktemp -d)
+reg() { "$WINE64" reg "$@" >/dev/null 2>&1; }
+
+had_key=0
+reg export "$key" "$saved/key.reg" /y && had_key=1
+restore() {
+  reg delete "$key" /f
+  if [ "$had_key" -eq 1 ]; then
+    reg import "$saved/key.reg" || echo "registry-install-key: could not restore $key" >&2
+  fi
+  rm -rf "$saved"
+}
+trap restore EXIT
+# Interrupted or timed out, the key is still put back (and every build writes it again).
+trap 'exit 130' INT TERM
+
+failures=0
+run_case() {
+  local name=$1
+  if "$here/run-script.sh" "$here/registry/$name.tvs"; then
+    echo "$name: passed"
+  else
+    echo "FAILED: $name"
+    failures=$((failures + 1))
+  fi
+}
+
+reg delete "$key" /f
+run_case key-absent
+
+reg add "$key" /f && reg delete "$key" /ve /f
+run_case key-without-value
+
+exit "$failures"

@@ -1,0 +1,355 @@
+// Destinations, actions, layers and handles of a document as the viewer opens it.
+#include "pdf/pdf_document.h"
+
+#include <gtest/gtest.h>
+
+#include <unistd.h>
+
+#include <cstdio>
+
+#include <qpdf/QPDFPageDocumentHelper.hh>
+#include <qpdf/QPDFWriter.hh>
+
+#include "pdf/actions.h"
+#include "pdf/destinations.h"
+
+namespace viewer::pdf {
+namespace {
+
+// Builds a document of a few pages; test objects are put into the catalog under
+// keys of their own so they can be found again once the document is written and
+// opened.
+class PdfDocumentTest : public ::testing::Test {
+ protected:
+  PdfDocumentTest() {
+    pdf_.emptyPDF();
+    QPDFPageDocumentHelper pages(pdf_);
+    for (int i = 0; i < 5; ++i) {
+      QPDFObjectHandle page = pdf_.makeIndirectObject(QPDFObjectHandle::parse(
+          "<< /Type /Page /MediaBox [0 0 612 792] /Resources << >> >>"));
+      pages.addPage(QPDFPageObjectHelper(page), false);
+      pages_.push_back(page);
+    }
+  }
+  ~PdfDocumentTest() override {
+    if (!path_.empty()) std::remove(path_.c_str());
+  }
+
+  QPDFObjectHandle Catalog() { return pdf_.getRoot(); }
+  // A destination array to page (0-based) with the given rest, e.g. "/Fit".
+  QPDFObjectHandle DestTo(int page, const std::string& rest = "/Fit") {
+    QPDFObjectHandle dest = QPDFObjectHandle::parse("[null " + rest + "]");
+    dest.setArrayItem(0, pages_[static_cast<size_t>(page)]);
+    return dest;
+  }
+  void Put(const std::string& key, QPDFObjectHandle value) { Catalog().replaceKey(key, value); }
+  void PutParsed(const std::string& key, const std::string& text) {
+    Put(key, QPDFObjectHandle::parse(text));
+  }
+
+  std::unique_ptr<PdfDocument> Open() {
+    char name[] = "/tmp/viewer-doc-XXXXXX";
+    const int fd = mkstemp(name);
+    if (fd >= 0) close(fd);
+    path_ = name;
+    QPDFWriter writer(pdf_, path_.c_str());
+    writer.write();
+    return PdfDocument::Open(path_);
+  }
+
+  static QPDFObjectHandle Get(PdfDocument& doc, const std::string& key) {
+    return doc.qpdf().getRoot().getKey(key);
+  }
+  static int PageOf(PdfDocument& doc, QPDFObjectHandle dest) {
+    DestinationView view;
+    return ReadDestination(doc, ResolveDestination(doc, dest), &view) ? view.page : -1;
+  }
+
+  QPDF pdf_;
+  std::vector<QPDFObjectHandle> pages_;
+  std::string path_;
+};
+
+TEST_F(PdfDocumentTest, ExplicitDestinationsNameTheirPage) {
+  Put("/T1", DestTo(3, "/XYZ 72 700 1.5"));
+  PutParsed("/T2", "[2 /FitH 500]");
+  PutParsed("/T3", "[9 /Fit]");
+  PutParsed("/T4", "[<< /Type /Page >> /Fit]");
+  Put("/T5", DestTo(1, "/FitR 10 20 300 400"));
+  auto doc = Open();
+  DestinationView view;
+  ASSERT_TRUE(ReadDestination(*doc, Get(*doc, "/T1"), &view));
+  EXPECT_EQ(view.page, 3);
+  EXPECT_EQ(view.fit, "XYZ");
+  EXPECT_DOUBLE_EQ(view.left, 72);
+  EXPECT_DOUBLE_EQ(view.top, 700);
+  EXPECT_DOUBLE_EQ(view.zoom, 1.5);
+  ASSERT_TRUE(ReadDestination(*doc, Get(*doc, "/T2"), &view));  // a page index
+  EXPECT_EQ(view.page, 2);
+  EXPECT_EQ(view.fit, "FitH");
+  EXPECT_DOUBLE_EQ(view.top, 500);
+  EXPECT_FALSE(ReadDestination(*doc, Get(*doc, "/T3"), &view));  // no page 9
+  EXPECT_FALSE(ReadDestination(*doc, Get(*doc, "/T4"), &view));  // not one of its pages
+  ASSERT_TRUE(ReadDestination(*doc, Get(*doc, "/T5"), &view));
+  EXPECT_EQ(view.fit, "FitR");
+  EXPECT_DOUBLE_EQ(view.left, 10);
+  EXPECT_DOUBLE_EQ(view.bottom, 20);
+  EXPECT_DOUBLE_EQ(view.right, 300);
+  EXPECT_DOUBLE_EQ(view.top, 400);
+}
+
+TEST_F(PdfDocumentTest, NamedDestinationsResolveThroughDestsAndTheNameTree) {
+  QPDFObjectHandle dests = QPDFObjectHandle::newDictionary();
+  dests.replaceKey("/byName", DestTo(1));
+  QPDFObjectHandle wrapped = QPDFObjectHandle::newDictionary();
+  wrapped.replaceKey("/D", DestTo(2));
+  dests.replaceKey("/wrapped", pdf_.makeIndirectObject(wrapped));
+  Put("/Dests", pdf_.makeIndirectObject(dests));
+
+  QPDFObjectHandle leaf = QPDFObjectHandle::parse("<< /Limits [(chap.1) (chap.2)] /Names [] >>");
+  QPDFObjectHandle names = leaf.getKey("/Names");
+  names.appendItem(QPDFObjectHandle::newString("chap.1"));
+  QPDFObjectHandle latex = QPDFObjectHandle::newDictionary();  // as LaTeX writes them
+  latex.replaceKey("/D", DestTo(3, "/XYZ 0 800 null"));
+  names.appendItem(pdf_.makeIndirectObject(latex));
+  names.appendItem(QPDFObjectHandle::newString("chap.2"));
+  names.appendItem(DestTo(4));
+  QPDFObjectHandle tree = QPDFObjectHandle::parse("<< /Kids [] >>");
+  tree.getKey("/Kids").appendItem(pdf_.makeIndirectObject(leaf));
+  QPDFObjectHandle nameDict = QPDFObjectHandle::newDictionary();
+  nameDict.replaceKey("/Dests", pdf_.makeIndirectObject(tree));
+  Put("/Names", nameDict);
+
+  PutParsed("/T1", "/byName");
+  PutParsed("/T2", "/wrapped");
+  PutParsed("/T3", "(chap.1)");
+  PutParsed("/T4", "(chap.2)");
+  PutParsed("/T5", "/chap.2");   // a name found in the tree
+  PutParsed("/T6", "(byName)");  // a string found in /Dests
+  PutParsed("/T7", "(nowhere)");
+  PutParsed("/T8", "42");
+  auto doc = Open();
+  EXPECT_EQ(PageOf(*doc, Get(*doc, "/T1")), 1);
+  EXPECT_EQ(PageOf(*doc, Get(*doc, "/T2")), 2);
+  EXPECT_EQ(PageOf(*doc, Get(*doc, "/T3")), 3);
+  EXPECT_EQ(PageOf(*doc, Get(*doc, "/T4")), 4);
+  EXPECT_EQ(PageOf(*doc, Get(*doc, "/T5")), 4);
+  EXPECT_EQ(PageOf(*doc, Get(*doc, "/T6")), 1);
+  EXPECT_TRUE(ResolveDestination(*doc, Get(*doc, "/T7")).isNull());
+  EXPECT_TRUE(ResolveDestination(*doc, Get(*doc, "/T8")).isNull());
+}
+
+TEST_F(PdfDocumentTest, ANameStandingForItselfIsUnresolvable) {
+  QPDFObjectHandle dests = QPDFObjectHandle::newDictionary();
+  dests.replaceKey("/self", QPDFObjectHandle::newName("/self"));
+  Put("/Dests", dests);
+  PutParsed("/T1", "/self");
+  auto doc = Open();
+  EXPECT_TRUE(ResolveDestination(*doc, Get(*doc, "/T1")).isNull());
+}
+
+TEST_F(PdfDocumentTest, OutlineItemActions) {
+  QPDFObjectHandle withAction = QPDFObjectHandle::parse("<< /A << /S /URI /URI (x) >> >>");
+  QPDFObjectHandle withDest = QPDFObjectHandle::newDictionary();
+  withDest.replaceKey("/Dest", DestTo(2));
+  Put("/T1", withAction);
+  Put("/T2", withDest);
+  PutParsed("/T3", "<< /Title (none) >>");
+  PutParsed("/T4", "<< /A 5 /Dest [0 /Fit] >>");
+  auto doc = Open();
+  EXPECT_EQ(ActionType(OutlineItemAction(Get(*doc, "/T1"))), "URI");
+  QPDFObjectHandle goTo = OutlineItemAction(Get(*doc, "/T2"));
+  EXPECT_TRUE(IsAction(goTo));
+  EXPECT_EQ(ActionType(goTo), "GoTo");
+  EXPECT_EQ(PageOf(*doc, ChainDestination(goTo)), 2);
+  EXPECT_TRUE(OutlineItemAction(Get(*doc, "/T3")).isNull());
+  EXPECT_EQ(ActionType(OutlineItemAction(Get(*doc, "/T4"))), "GoTo");
+  EXPECT_FALSE(IsAction(QPDFObjectHandle::parse("<< /D [0 /Fit] >>")));
+}
+
+TEST_F(PdfDocumentTest, AChainGivesItsFirstGoTo) {
+  QPDFObjectHandle second = QPDFObjectHandle::newDictionary();
+  second.replaceKey("/S", QPDFObjectHandle::newName("/GoTo"));
+  second.replaceKey("/D", DestTo(4));
+  QPDFObjectHandle third = QPDFObjectHandle::newDictionary();
+  third.replaceKey("/S", QPDFObjectHandle::newName("/GoTo"));
+  third.replaceKey("/D", DestTo(1));
+  QPDFObjectHandle first = pdf_.makeIndirectObject(
+      QPDFObjectHandle::parse("<< /S /SetOCGState /State [] /Next [] >>"));
+  QPDFObjectHandle next = first.getKey("/Next");
+  next.appendItem(QPDFObjectHandle::parse("<< /S /URI /URI (x) >>"));
+  next.appendItem(second);
+  next.appendItem(third);
+  third.replaceKey("/Next", first);  // a loop back to the start
+  Put("/T1", first);
+  auto doc = Open();
+  QPDFObjectHandle chain = Get(*doc, "/T1");
+  EXPECT_EQ(PageOf(*doc, ChainDestination(chain)), 4);
+  std::vector<std::string> types;
+  ForEachChainedAction(chain, [&](QPDFObjectHandle action) {
+    types.push_back(ActionType(action));
+    return true;
+  });
+  EXPECT_EQ(types, (std::vector<std::string>{"SetOCGState", "URI", "GoTo", "GoTo"}));
+  // Performing it ends on the last GoTo.
+  EXPECT_EQ(RunActionChain(*doc, chain, 0).page, 1);
+  EXPECT_TRUE(ChainDestination(QPDFObjectHandle::parse("<< /S /URI >>")).isNull());
+}
+
+TEST_F(PdfDocumentTest, NamedActionsMoveThePage) {
+  PutParsed("/T1", "<< /S /Named /N /NextPage /Next << /S /Named /N /NextPage >> >>");
+  PutParsed("/T2", "<< /S /Named /N /LastPage >>");
+  auto doc = Open();
+  EXPECT_EQ(RunActionChain(*doc, Get(*doc, "/T1"), 1).page, 3);
+  EXPECT_EQ(RunActionChain(*doc, Get(*doc, "/T2"), 0).page, 4);
+}
+
+class LayeredDocumentTest : public PdfDocumentTest {
+ protected:
+  LayeredDocumentTest() {
+    for (const char* name : {"Base", "Red", "Blue", "Notes"}) {
+      QPDFObjectHandle ocg = QPDFObjectHandle::parse("<< /Type /OCG >>");
+      ocg.replaceKey("/Name", QPDFObjectHandle::newUnicodeString(name));
+      groups_.push_back(pdf_.makeIndirectObject(ocg));
+    }
+    QPDFObjectHandle properties = QPDFObjectHandle::parse(
+        "<< /OCGs [] /D << /BaseState /ON /OFF [] /RBGroups [[]] >> >>");
+    for (auto& group : groups_) properties.getKey("/OCGs").appendItem(group);
+    properties.getKey("/D").getKey("/OFF").appendItem(groups_[2]);  // Blue
+    properties.getKey("/D").getKey("/OFF").appendItem(groups_[3]);  // Notes
+    QPDFObjectHandle radio = properties.getKey("/D").getKey("/RBGroups").getArrayItem(0);
+    radio.appendItem(groups_[1]);
+    radio.appendItem(groups_[2]);
+    Put("/OCProperties", properties);
+  }
+
+  // A SetOCGState action: words are /ON, /OFF, /Toggle or a group's index.
+  QPDFObjectHandle SetState(const std::vector<std::string>& words, bool preserveRB = true) {
+    QPDFObjectHandle action = QPDFObjectHandle::parse("<< /S /SetOCGState /State [] >>");
+    for (const std::string& word : words) {
+      action.getKey("/State").appendItem(word[0] == '/' ? QPDFObjectHandle::newName(word)
+                                                        : groups_[std::stoul(word)]);
+    }
+    if (!preserveRB) action.replaceKey("/PreserveRB", QPDFObjectHandle::newBool(false));
+    return action;
+  }
+
+  std::vector<QPDFObjectHandle> groups_;
+};
+
+using Names = std::vector<std::string>;
+
+TEST_F(LayeredDocumentTest, StartsFromTheDefaultConfiguration) {
+  auto doc = Open();
+  EXPECT_EQ(doc->layers().VisibleNames(), (Names{"Base", "Red"}));
+  EXPECT_FALSE(doc->layers().ChangedFromDefault());
+  EXPECT_TRUE(doc->DisplayedAsStored());
+}
+
+TEST_F(LayeredDocumentTest, SetOcgStateTurnsTogglesAndKeepsRadioButtons) {
+  Put("/T1", SetState({"/ON", "3", "/OFF", "0"}));
+  Put("/T2", SetState({"/ON", "2"}));            // Blue on turns Red off
+  Put("/T3", SetState({"/Toggle", "1", "3"}));   // Red on (Blue off), Notes off
+  Put("/T4", SetState({"/ON", "2"}, false));     // both of the set on
+  auto doc = Open();
+  const unsigned before = doc->displayRevision();
+  EXPECT_TRUE(RunActionChain(*doc, Get(*doc, "/T1"), 0).layersChanged);
+  EXPECT_EQ(doc->layers().VisibleNames(), (Names{"Red", "Notes"}));
+  EXPECT_GT(doc->displayRevision(), before);
+  EXPECT_FALSE(doc->DisplayedAsStored());
+  RunActionChain(*doc, Get(*doc, "/T2"), 0);
+  EXPECT_EQ(doc->layers().VisibleNames(), (Names{"Blue", "Notes"}));
+  RunActionChain(*doc, Get(*doc, "/T3"), 0);
+  EXPECT_EQ(doc->layers().VisibleNames(), (Names{"Red"}));
+  RunActionChain(*doc, Get(*doc, "/T4"), 0);
+  EXPECT_EQ(doc->layers().VisibleNames(), (Names{"Red", "Blue"}));
+  // Nothing changes: no new revision.
+  const unsigned now = doc->displayRevision();
+  EXPECT_FALSE(RunActionChain(*doc, Get(*doc, "/T4"), 0).layersChanged);
+  EXPECT_EQ(doc->displayRevision(), now);
+}
+
+TEST_F(LayeredDocumentTest, TheDisplayCopyCarriesTheLayersShownAndTheDocumentKeepsItsOwn) {
+  Put("/T1", SetState({"/OFF", "0", "/ON", "3"}));
+  auto doc = Open();
+  RunActionChain(*doc, Get(*doc, "/T1"), 0);
+  const std::string bytes = doc->WriteForDisplay();
+  QPDF copy;
+  copy.processMemoryFile("display", bytes.data(), bytes.size());
+  QPDFObjectHandle config = copy.getRoot().getKey("/OCProperties").getKey("/D");
+  Names on, off;
+  for (QPDFObjectHandle group : config.getKey("/ON").aitems()) on.push_back(group.getKey("/Name").getUTF8Value());
+  for (QPDFObjectHandle group : config.getKey("/OFF").aitems()) off.push_back(group.getKey("/Name").getUTF8Value());
+  EXPECT_EQ(on, (Names{"Red", "Notes"}));
+  EXPECT_EQ(off, (Names{"Base", "Blue"}));
+  EXPECT_TRUE(config.getKey("/RBGroups").isArray());
+  // The document itself still has its own default configuration.
+  QPDFObjectHandle own = Get(*doc, "/OCProperties").getKey("/D");
+  EXPECT_FALSE(own.hasKey("/ON"));
+  EXPECT_EQ(own.getKey("/OFF").getArrayNItems(), 2);
+}
+
+TEST_F(PdfDocumentTest, HandlesLeadBackToTheirDocumentAndObject) {
+  Put("/T1", pdf_.makeIndirectObject(QPDFObjectHandle::parse("<< /S /URI >>")));
+  auto doc = Open();
+  QPDFObjectHandle action = Get(*doc, "/T1");
+  const PDObjectRef first = doc->handles().Of(action, kFromDocument, HandleLink::Action);
+  const PDObjectRef again = doc->handles().Of(action, 3, HandleLink::Destination);
+  EXPECT_EQ(first.id, again.id);  // one object, one handle
+  EXPECT_EQ(first.gen, again.gen);
+  HandleTarget target;
+  ASSERT_TRUE(ResolveHandle(first, &target));
+  EXPECT_EQ(target.doc, doc.get());
+  EXPECT_EQ(ActionType(target.object), "URI");
+  EXPECT_FALSE(ResolveHandle(PDObjectRef{0, 0}, &target));
+  EXPECT_FALSE(ResolveHandle(PDObjectRef{first.id, first.gen + 1}, &target));
+  // Direct objects: one handle per place they were found.
+  QPDFObjectHandle direct = QPDFObjectHandle::parse("[1 /Fit]");
+  const PDObjectRef a = doc->handles().Of(direct, 0, HandleLink::Destination);
+  const PDObjectRef b = doc->handles().Of(QPDFObjectHandle::parse("[1 /Fit]"), 0, HandleLink::Destination);
+  const PDObjectRef c = doc->handles().Of(direct, 1, HandleLink::Destination);
+  EXPECT_EQ(a.id, b.id);
+  EXPECT_NE(a.id, c.id);
+  doc.reset();
+  EXPECT_FALSE(ResolveHandle(first, &target));  // its document is closed
+}
+
+TEST_F(PdfDocumentTest, TwoDocumentsKeepTheirHandlesApart) {
+  auto one = Open();
+  auto two = PdfDocument::Open(path_);
+  const PDObjectRef inOne = one->handles().Of(Get(*one, "/Pages"), kFromDocument, HandleLink::Action);
+  const PDObjectRef inTwo = two->handles().Of(Get(*two, "/Pages"), kFromDocument, HandleLink::Action);
+  EXPECT_NE(inOne.id, inTwo.id);
+  HandleTarget target;
+  ASSERT_TRUE(ResolveHandle(inTwo, &target));
+  EXPECT_EQ(target.doc, two.get());
+  EXPECT_FALSE(two->handles().Find(inOne, &target.index));
+}
+
+TEST_F(PdfDocumentTest, PagesAreFoundByTheirObject) {
+  auto doc = Open();
+  const auto& pages = doc->qpdf().getAllPages();
+  EXPECT_EQ(doc->PageIndexOf(pages[0]), 0);
+  EXPECT_EQ(doc->PageIndexOf(pages[4]), 4);
+  EXPECT_EQ(doc->PageIndexOf(Get(*doc, "/Pages")), -1);
+  EXPECT_EQ(doc->PageIndexOf(QPDFObjectHandle::parse("<< /Type /Page >>")), -1);
+}
+
+TEST_F(PdfDocumentTest, TheOutlineIsCheckedOncePerRevision) {
+  QPDFObjectHandle outlines = pdf_.makeIndirectObject(QPDFObjectHandle::parse("<< >>"));
+  QPDFObjectHandle item = pdf_.makeIndirectObject(QPDFObjectHandle::parse("<< /Title (A) >>"));
+  outlines.replaceKey("/First", item);
+  Put("/Outlines", outlines);
+  auto doc = Open();
+  const OutlineIndex* first = &doc->Outline();
+  EXPECT_EQ(first->itemCount(), 2u);
+  // Another link appears: only a new revision sees it.
+  QPDFObjectHandle docItem = Get(*doc, "/Outlines").getKey("/First");
+  docItem.replaceKey("/Next", QPDFObjectHandle::parse("<< /Title (B) >>"));
+  EXPECT_EQ(doc->Outline().itemCount(), 2u);
+  doc->MarkChanged();
+  EXPECT_EQ(doc->Outline().itemCount(), 3u);
+}
+
+}  // namespace
+}  // namespace viewer::pdf

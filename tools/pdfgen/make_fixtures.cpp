@@ -1,0 +1,354 @@
+// Writes the documents the end-to-end tests open: outlines of every shape the
+// bookmark tree must show, and outlines broken in the ways real files are.
+//   make-fixtures OUTDIR
+#include <qpdf/QPDF.hh>
+#include <qpdf/QPDFObjectHandle.hh>
+
+#include <cstdio>
+#include <exception>
+#include <functional>
+#include <string>
+#include <sys/stat.h>
+#include <vector>
+
+#include "pdf_builder.h"
+
+namespace {
+
+using pdfgen::Bookmark;
+using pdfgen::DocumentSpec;
+using pdfgen::OutlineItem;
+using pdfgen::Target;
+using pdfgen::WrittenOutline;
+
+DocumentSpec Pages(int count) {
+  DocumentSpec doc;
+  pdfgen::AddPlainPages(doc, count);
+  return doc;
+}
+
+OutlineItem WithBytes(OutlineItem item, const std::string& bytes) {
+  item.titleBytes = bytes;
+  return item;
+}
+
+OutlineItem WithTitleObject(OutlineItem item, const std::string& object) {
+  item.titleObject = object;
+  return item;
+}
+
+OutlineItem Keyed(OutlineItem item, const std::string& key) {
+  item.key = key;
+  return item;
+}
+
+// A title of exactly length bytes: the lead text, then "0123456789" over and over.
+std::string LongTitle(const std::string& lead, size_t length) {
+  std::string title = lead;
+  for (size_t i = 0; title.size() < length; ++i) title += static_cast<char>('0' + i % 10);
+  title.resize(length);
+  return title;
+}
+
+QPDFObjectHandle& Item(WrittenOutline& written, const std::string& key) {
+  return written.items->at(key);
+}
+
+DocumentSpec NoOutline() { return Pages(12); }
+
+DocumentSpec EmptyOutline() {
+  DocumentSpec doc = Pages(12);
+  doc.emptyOutlineRoot = true;
+  return doc;
+}
+
+DocumentSpec ThreeTopLevel() {
+  DocumentSpec doc = Pages(12);
+  doc.outline = {Bookmark("Chapter One", 1), Bookmark("Chapter Two", 5),
+                 Bookmark("Chapter Three", 9)};
+  return doc;
+}
+
+DocumentSpec LastOnLastPage() {
+  DocumentSpec doc = Pages(12);
+  doc.outline = {Bookmark("Opening", 1), Bookmark("Middle", 5), Bookmark("Closing Page", 12)};
+  return doc;
+}
+
+DocumentSpec SamePageChild() {
+  DocumentSpec doc = Pages(12);
+  doc.outline = {
+      Bookmark("Part One", 1, Target::DestArray,
+               {Bookmark("Overview", 3), Bookmark("Details", 3), Bookmark("Summary", 6)}),
+      Bookmark("Part Two", 6, Target::DestArray, {Bookmark("Start", 6)}),
+      Bookmark("Part Three", 9),
+  };
+  return doc;
+}
+
+DocumentSpec OutOfOrder() {
+  DocumentSpec doc = Pages(12);
+  doc.outline = {
+      Bookmark("Late", 9),
+      Bookmark("Early", 2),
+      Bookmark("Middle", 5, Target::DestArray, {Bookmark("Back", 3), Bookmark("Forward", 7)}),
+  };
+  return doc;
+}
+
+DocumentSpec UnicodeTitles() {
+  DocumentSpec doc = Pages(12);
+  doc.outline = {
+      WithBytes(Bookmark("", 1), pdfgen::Utf16Title("Unicode Title")),
+      WithBytes(Bookmark("", 3), pdfgen::Utf16Title("Grüße aus Köln")),
+      // U+2013 is the bytes 0x20 0x13: its high byte is a blank.
+      WithBytes(Bookmark("", 5), pdfgen::Utf16Title("Pages 1–4")),
+      // Before the first zero byte of the title nothing is kept.
+      WithBytes(Bookmark("", 7), pdfgen::Utf16Title("–Dash first")),
+      WithBytes(Bookmark("", 9), pdfgen::Utf16Title("Ελληνικά and English")),
+      Bookmark("Plain after Unicode", 11),
+  };
+  return doc;
+}
+
+DocumentSpec TitleLastByte() {
+  DocumentSpec doc = Pages(12);
+  doc.outline = {
+      WithBytes(Bookmark("", 1), "Ends in a carriage return\r"),
+      WithBytes(Bookmark("", 3), "Ends in a tab\t"),
+      WithBytes(Bookmark("", 5), "Ends in byte 14\x0E"),
+      WithBytes(Bookmark("", 7), "Caf\xE9"),
+      WithBytes(Bookmark("", 9), "Ends in byte 255\xFF"),
+      Bookmark("Ends in a letter", 11),
+  };
+  return doc;
+}
+
+DocumentSpec Unresolvable() {
+  DocumentSpec doc = Pages(12);
+  doc.outline = {
+      Bookmark("Resolved", 3),
+      Bookmark("Name nobody defines", 9, Target::MissingName),
+      Bookmark("After the missing name", 5),
+      Bookmark("Go-to without destination", 7, Target::GoToWithoutDest),
+      Bookmark("Web link", 9, Target::UriAction),
+      Bookmark("Last resolved", 10),
+  };
+  return doc;
+}
+
+DocumentSpec InvalidAction() {
+  DocumentSpec doc = Pages(12);
+  doc.outline = {
+      Bookmark("Alpha", 1),
+      Bookmark("Skipped without action", 4, Target::NoAction,
+               {Bookmark("Kept child one", 5),
+                Bookmark("Kept child two", 7, Target::DestArray,
+                         {Bookmark("Kept grandchild", 8)})}),
+      Bookmark("Gamma", 9, Target::DestArray,
+               {Bookmark("Skipped not a dictionary", 9, Target::ActionNotDict,
+                         {Bookmark("Kept under Gamma", 10)})}),
+      Bookmark("Delta", 12),
+  };
+  return doc;
+}
+
+DocumentSpec NamedDestinations() {
+  DocumentSpec doc = Pages(12);
+  doc.outline = {
+      Bookmark("Dests array", 2, Target::DestsName),
+      Bookmark("Dests dictionary", 4, Target::DestsNameDict),
+      Bookmark("Names tree array", 6, Target::NamesTree),
+      Bookmark("Names tree dictionary", 8, Target::NamesTreeDict),
+      Bookmark("Names tree second leaf", 10, Target::NamesTreeDict),
+      Bookmark("Dest string", 11, Target::DestString),
+  };
+  return doc;
+}
+
+// A loop in /Next among the children of the first item, and one among the top items.
+DocumentSpec DamagedNextLoop() {
+  DocumentSpec doc = Pages(12);
+  doc.outline = {
+      Bookmark("First", 1, Target::DestArray,
+               {Keyed(Bookmark("First child", 2), "child1"),
+                Keyed(Bookmark("Second child", 3), "child2")}),
+      Keyed(Bookmark("Second", 5), "second"),
+      Keyed(Bookmark("Third", 9), "third"),
+  };
+  doc.damage = [](WrittenOutline& written) {
+    Item(written, "child2").replaceKey("/Next", Item(written, "child1"));
+    Item(written, "third").replaceKey("/Next", Item(written, "second"));
+  };
+  return doc;
+}
+
+// A /First that leads back up to its parent.
+DocumentSpec DamagedFirstLoop() {
+  DocumentSpec doc = Pages(12);
+  doc.outline = {
+      Keyed(Bookmark("Outer", 1, Target::DestArray, {Keyed(Bookmark("Inner", 2), "inner")}),
+            "outer"),
+      Bookmark("After the loop", 5),
+  };
+  doc.damage = [](WrittenOutline& written) {
+    QPDFObjectHandle& inner = Item(written, "inner");
+    inner.replaceKey("/First", Item(written, "outer"));
+    inner.replaceKey("/Last", Item(written, "outer"));
+    inner.replaceKey("/Count", QPDFObjectHandle::newInteger(-1));
+  };
+  return doc;
+}
+
+// A /First that is a number, and a /Next that is a string.
+DocumentSpec DamagedKids() {
+  DocumentSpec doc = Pages(12);
+  doc.outline = {
+      Keyed(Bookmark("Kids not a dictionary", 1), "a"),
+      Bookmark("Next not a dictionary", 5, Target::DestArray,
+               {Keyed(Bookmark("Child with bad next", 6), "b1")}),
+      Bookmark("After the damage", 9),
+  };
+  doc.damage = [](WrittenOutline& written) {
+    Item(written, "a").replaceKey("/First", QPDFObjectHandle::newInteger(7));
+    Item(written, "a").replaceKey("/Last", QPDFObjectHandle::newInteger(7));
+    Item(written, "a").replaceKey("/Count", QPDFObjectHandle::newInteger(1));
+    Item(written, "b1").replaceKey("/Next", QPDFObjectHandle::newString("not a bookmark"));
+  };
+  return doc;
+}
+
+// The outline root's own /First is not a dictionary.
+DocumentSpec DamagedRootKids() {
+  DocumentSpec doc = Pages(12);
+  doc.outline = {Bookmark("Never reached", 1)};
+  doc.damage = [](WrittenOutline& written) {
+    QPDFObjectHandle outlines = written.pdf->getRoot().getKey("/Outlines");
+    outlines.replaceKey("/First", QPDFObjectHandle::newInteger(3));
+    outlines.replaceKey("/Last", QPDFObjectHandle::newInteger(3));
+  };
+  return doc;
+}
+
+// The catalog's /Outlines is not a dictionary at all.
+DocumentSpec DamagedOutlines() {
+  DocumentSpec doc = Pages(12);
+  doc.outline = {Bookmark("Never reached", 1)};
+  doc.damage = [](WrittenOutline& written) {
+    written.pdf->getRoot().replaceKey("/Outlines", QPDFObjectHandle::newInteger(42));
+  };
+  return doc;
+}
+
+DocumentSpec NonStringTitles() {
+  DocumentSpec doc = Pages(12);
+  doc.outline = {
+      Bookmark("Named first", 1),
+      WithTitleObject(Bookmark("", 5), "42"),
+      WithTitleObject(Bookmark("", 7, Target::DestArray, {Bookmark("Child of untitled", 8)}),
+                      ""),
+      WithTitleObject(Bookmark("", 9), "/NotAString"),
+      Bookmark("Named last", 11),
+  };
+  return doc;
+}
+
+DocumentSpec LongTitles() {
+  DocumentSpec doc = Pages(12);
+  std::string unicode = "Long Unicode title ";
+  while (unicode.size() < 3000) unicode += "abcdefghij";
+  unicode.resize(3000);
+  doc.outline = {
+      Bookmark(LongTitle("First long title ", 4000), 1),
+      Bookmark(LongTitle("Second long title ", 4090), 5),
+      Bookmark(LongTitle("Third long title ", 6000), 9),
+      Bookmark("After the long titles", 11),
+      WithBytes(Bookmark("", 12), pdfgen::Utf16Title(unicode)),
+  };
+  return doc;
+}
+
+// A plan drawing on layers, with bookmarks that switch layers and go to pages.
+DocumentSpec Layered() {
+  DocumentSpec doc;
+  doc.layers = {{"Walls", true}, {"Wiring", true}, {"Plumbing", true}, {"Furniture", false}};
+  for (int i = 0; i < 4; ++i) {
+    pdfgen::PageSpec page;
+    page.lines = {i == 0 ? "Ground floor plan" : "Plan sheet " + std::to_string(i + 1)};
+    page.layerLines = {{"Walls", "WALLS: outer and inner walls"},
+                       {"Wiring", "WIRING: sockets and switches"},
+                       {"Plumbing", "PLUMBING: supply and drains"},
+                       {"Furniture", "FURNITURE: tables and shelves"}};
+    doc.pages.push_back(page);
+  }
+  auto layers = [](const std::string& title, int page, std::vector<std::string> state) {
+    OutlineItem item = Bookmark(title, page, Target::LayersThenGoTo);
+    item.layerState = std::move(state);
+    return item;
+  };
+  doc.outline = {
+      Bookmark("Ground floor", 1, Target::DestArray,
+               {layers("Wiring only", 1, {"/OFF", "Plumbing", "Furniture", "/ON", "Walls", "Wiring"}),
+                layers("Plumbing only", 1,
+                       {"/OFF", "Wiring", "Furniture", "/ON", "Walls", "Plumbing"}),
+                layers("Everything", 1,
+                       {"/ON", "Walls", "Wiring", "Plumbing", "Furniture"})}),
+      Bookmark("Sheet two", 2, Target::GoToArray,
+               {layers("Furniture on sheet two", 2, {"/ON", "Furniture"})}),
+      layers("Sheet three, walls only", 3, {"/OFF", "Wiring", "Plumbing", "Furniture"}),
+      Bookmark("Sheet four", 4),
+  };
+  return doc;
+}
+
+struct Fixture {
+  const char* file;
+  std::function<DocumentSpec()> make;
+};
+
+const std::vector<Fixture>& Fixtures() {
+  static const std::vector<Fixture> fixtures = {
+      {"no-outline.pdf", NoOutline},
+      {"empty-outline.pdf", EmptyOutline},
+      {"three-top-level.pdf", ThreeTopLevel},
+      {"last-on-last-page.pdf", LastOnLastPage},
+      {"same-page-child.pdf", SamePageChild},
+      {"out-of-order.pdf", OutOfOrder},
+      {"unicode-titles.pdf", UnicodeTitles},
+      {"title-last-byte.pdf", TitleLastByte},
+      {"unresolvable.pdf", Unresolvable},
+      {"invalid-action.pdf", InvalidAction},
+      {"named-destinations.pdf", NamedDestinations},
+      {"damaged-next-loop.pdf", DamagedNextLoop},
+      {"damaged-first-loop.pdf", DamagedFirstLoop},
+      {"damaged-kids.pdf", DamagedKids},
+      {"damaged-root-kids.pdf", DamagedRootKids},
+      {"damaged-outlines.pdf", DamagedOutlines},
+      {"non-string-titles.pdf", NonStringTitles},
+      {"long-titles.pdf", LongTitles},
+      {"layered.pdf", Layered},
+  };
+  return fixtures;
+}
+
+}  // namespace
+
+int main(int argc, char** argv) {
+  if (argc != 2 || argv[1][0] == '-') {
+    std::fprintf(stderr, "usage: make-fixtures OUTDIR\n");
+    return 2;
+  }
+  const std::string folder = argv[1];
+  mkdir(folder.c_str(), 0777);
+  for (const Fixture& fixture : Fixtures()) {
+    const std::string path = folder + "/" + fixture.file;
+    try {
+      pdfgen::WriteDocument(fixture.make(), path);
+    } catch (const std::exception& e) {
+      std::fprintf(stderr, "make-fixtures: %s: %s\n", path.c_str(), e.what());
+      return 1;
+    }
+  }
+  std::printf("%s: %zu fixture documents\n", folder.c_str(), Fixtures().size());
+  return 0;
+}

@@ -1,0 +1,95 @@
+// PDModel, the outline: the root, an item's links, title and action, and the
+// translation of title bytes to the host's encoding. A damaged link (one the
+// outline's check found bad) raises kHostErrBadOutline from the call that would
+// follow it.
+#include <algorithm>
+#include <cstring>
+#include <string>
+
+#include "core/host_error.h"
+#include "core/pdf_doc_encoding.h"
+#include "host/host_impl.h"
+#include "host/object_refs.h"
+#include "pdf/actions.h"
+
+namespace viewer::ops {
+namespace {
+
+using core::HostError;
+using host::HandleOfKind;
+using host::NullHandle;
+
+PDBookmark Follow(PDBookmark bookmark, pdf::OutlineLink pdf::OutlineNode::*link) {
+  pdf::HandleTarget item = host::CheckedTarget(bookmark);
+  const pdf::OutlineNode* node = item.doc->Outline().Node(item.index);
+  if (node == nullptr) return NullHandle<PDBookmark>();
+  const pdf::OutlineLink& target = node->*link;
+  switch (target.state) {
+    case pdf::OutlineLinkState::Absent:
+      return NullHandle<PDBookmark>();
+    case pdf::OutlineLinkState::Bad:
+      throw HostError(kHostErrBadOutline, "outline link to a non-item or to an item met before");
+    case pdf::OutlineLinkState::Item:
+      break;
+  }
+  return HandleOfKind<PDBookmark>(item.doc->handles().RefOf(target.target));
+}
+
+}  // namespace
+
+PDBookmark PDDocGetBookmarkRoot_Impl(PDDoc doc) {
+  pdf::PdfDocument& model = host::CheckedModel(doc);
+  const pdf::OutlineIndex& outline = model.Outline();
+  if (outline.rootBad()) throw HostError(kHostErrBadOutline, "/Outlines is not a dictionary");
+  return HandleOfKind<PDBookmark>(model.handles().RefOf(outline.root()));
+}
+
+ASBool PDBookmarkIsValid_Impl(PDBookmark bookmark) {
+  pdf::HandleTarget item;
+  return pdf::ResolveHandle(bookmark, &item) && item.object.isDictionary() ? 1 : 0;
+}
+
+ASBool PDBookmarkHasChildren_Impl(PDBookmark bookmark) {
+  pdf::HandleTarget item = host::CheckedTarget(bookmark);
+  const pdf::OutlineNode* node = item.doc->Outline().Node(item.index);
+  return node != nullptr && node->first.state != pdf::OutlineLinkState::Absent ? 1 : 0;
+}
+
+PDBookmark PDBookmarkGetFirstChild_Impl(PDBookmark bookmark) {
+  return Follow(bookmark, &pdf::OutlineNode::first);
+}
+
+PDBookmark PDBookmarkGetNext_Impl(PDBookmark bookmark) {
+  return Follow(bookmark, &pdf::OutlineNode::next);
+}
+
+// The title's bytes as stored (a two-byte Unicode title keeps its byte-order mark
+// and its zero bytes); answers the title's whole length.
+ASInt32 PDBookmarkGetTitle_Impl(PDBookmark bookmark, char* buffer, ASInt32 bufferSize) {
+  pdf::HandleTarget item = host::CheckedTarget(bookmark);
+  QPDFObjectHandle title = item.object.isDictionary() ? item.object.getKey("/Title")
+                                                      : QPDFObjectHandle::newNull();
+  const std::string bytes = title.isString() ? title.getStringValue() : std::string();
+  if (buffer != nullptr && bufferSize > 0) {
+    const size_t copied = std::min(bytes.size(), static_cast<size_t>(bufferSize - 1));
+    std::memcpy(buffer, bytes.data(), copied);
+    buffer[copied] = '\0';
+  }
+  return static_cast<ASInt32>(std::min<size_t>(bytes.size(), 0x7FFFFFFF));
+}
+
+PDAction PDBookmarkGetAction_Impl(PDBookmark bookmark) {
+  pdf::HandleTarget item = host::CheckedTarget(bookmark);
+  QPDFObjectHandle action = pdf::OutlineItemAction(item.object);
+  if (action.isNull()) return NullHandle<PDAction>();
+  return HandleOfKind<PDAction>(item.doc->handles().Of(action, item.index, pdf::HandleLink::Action));
+}
+
+void PDXlateToHost_Impl(const char* in, char* out, ASInt32 length) {
+  if (length < 0 || (length > 0 && (in == nullptr || out == nullptr))) {
+    throw HostError(kHostErrBadParameter);
+  }
+  core::PdfDocToHost(in, out, static_cast<size_t>(length));
+}
+
+}  // namespace viewer::ops

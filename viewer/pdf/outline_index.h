@@ -1,0 +1,50 @@
+// The document's outline, checked once: a walk from /Outlines in the order a reader
+// visits it (an item, its children, then its next sibling), with the set of items
+// reached so far. A /First or /Next link is bad when it leads to something that is
+// not a dictionary or to an item reached before (a loop, or an item shared by two
+// parents); the walk does not follow bad links. Reading the outline afterwards is a
+// table look-up per link.
+#pragma once
+
+#include <cstdint>
+#include <unordered_map>
+
+#include <qpdf/QPDF.hh>
+
+#include "pdf/object_handles.h"
+
+namespace viewer::pdf {
+
+enum class OutlineLinkState : uint8_t { Absent, Item, Bad };
+
+struct OutlineLink {
+  OutlineLinkState state = OutlineLinkState::Absent;
+  uint32_t target = 0;  // handle index of the item, when state is Item
+};
+
+struct OutlineNode {
+  OutlineLink first;
+  OutlineLink next;
+};
+
+class OutlineIndex {
+ public:
+  // Walks qpdf's outline, naming its items through handles. A document without
+  // /Outlines gets an empty dictionary as its root; an /Outlines that is not a
+  // dictionary makes the root bad.
+  void Build(QPDF& qpdf, ObjectHandles& handles);
+
+  bool rootBad() const { return rootBad_; }
+  uint32_t root() const { return root_; }
+  // The links of the item with handle index `item`, or null when the walk did not
+  // reach it.
+  const OutlineNode* Node(uint32_t item) const;
+  size_t itemCount() const { return nodes_.size(); }
+
+ private:
+  bool rootBad_ = false;
+  uint32_t root_ = 0;
+  std::unordered_map<uint32_t, OutlineNode> nodes_;
+};
+
+}  // namespace viewer::pdf
