@@ -77,7 +77,7 @@ printf '%-46s %10s %8s\n' "\"&Tessaly\" to filled tree, auto expand off" "$(seco
 printf '%-46s %10s %8s\n' "\"&Tessaly\" to expanded tree, auto expand on" "$(seconds "$open_on")" "$(ratio "$open_on")"
 printf '%-46s %10s\n' "auto expand ticked: tree fully expanded" "$(seconds "$toggle_on")"
 printf '%-46s %10s\n' "auto expand cleared: tree collapsed" "$(seconds "$toggle_off")"
-printf '%-46s %10s\n' "(reading the expanded state, in the two above)" "$(seconds "$read_state")"
+printf '%-46s %10s\n' "(one look at the expanded state, in the last 3)" "$(seconds "$read_state")"
 if [ "$finished" -eq 0 ]; then
   echo "(the viewer run stopped early; figures shown as - were not reached:"
   grep -v '^X connection' "$out/viewer-errors.txt" | sed 's/^/  /'

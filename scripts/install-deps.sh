@@ -15,6 +15,9 @@ packages=(
   libpng-dev zlib1g-dev
   libgtest-dev
   fp-utils-3.2.2
+  python3
+  # manuals nobody here wrote, for the real-world outline test
+  gnuplot-doc asymptote-doc
 )
 
 missing=()

@@ -30,6 +30,9 @@ if [ ! -f "$S/sample/manual.pdf" ] || [ "$B/native/tools/make-sample" -nt "$S/sa
   "$B/native/tools/make-sample" "$S/sample/manual.pdf"
 fi
 
+# The documents the end-to-end tests open (the scripts see them as ${TESSALY_FIXTURES}).
+"$B/native/tools/make-fixtures" "$B/fixtures" >/dev/null
+
 if [ ! -f "$WINEPREFIX/.tessaly-prefix-ready" ]; then
   echo "creating the wine prefix in $WINEPREFIX (once)"
   "$WINE64" wineboot -i >/dev/null 2>&1 || true

@@ -96,13 +96,16 @@ void ExpandBookmarkTree(HWND tree, const BookmarkModel& model, const BookmarkTre
   CPeriodicPump pump(timed);
   int32_t sent = 0;
   bool hidden = false;
+  const bool collapsing = code != TVE_EXPAND;
   {
-    const CTreeHiddenDuringChange hiddenTree(nullptr);
+    const CTreeHiddenDuringChange hiddenTree(tree);
     hidden = hiddenTree.Hidden();
     // Expanding an item scrolls Wine's control to show its children; the view stays
     // where it was instead. Collapsing leaves the control to scroll to what is left.
     const auto top = reinterpret_cast<HTREEITEM>(
         SendMessageA(tree, TVM_GETNEXTITEM, TVGN_FIRSTVISIBLE, 0));
+    // While collapsing, the control need not keep its scroll bars up to date.
+    if (collapsing) SendMessageA(tree, WM_SETREDRAW, FALSE, 0);
     for (int32_t k = 0; k < requests; ++k) {
       const int32_t i = order[static_cast<size_t>(k)];
       // Only items the tree still holds (a rebuild while pumping may have changed it).
@@ -112,11 +115,14 @@ void ExpandBookmarkTree(HWND tree, const BookmarkModel& model, const BookmarkTre
       ++sent;
       pump.Step();
     }
-    if (code == TVE_EXPAND && top) ScrollItemToTop(tree, top);
-    // Redrawing on lays out every shown row afresh, which repairs the row numbers a
-    // collapse of an already hidden item leaves behind (a tree the user had partly
-    // collapsed); after a collapse few rows are left, so it is cheap.
-    if (code != TVE_EXPAND) SendMessageA(tree, WM_SETREDRAW, TRUE, 0);
+    if (!collapsing && top) ScrollItemToTop(tree, top);
+  }
+  // Redrawing on lays out every shown row afresh, which also repairs the row numbers
+  // Wine leaves behind when an item is collapsed under an already collapsed ancestor
+  // (a tree the user had partly collapsed); few rows are left after a collapse.
+  if (collapsing) {
+    SendMessageA(tree, WM_SETREDRAW, TRUE, 0);
+    InvalidateRect(tree, nullptr, TRUE);
   }
   if (!timed) return;
   timing.code = code;

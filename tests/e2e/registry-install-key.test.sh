@@ -9,6 +9,9 @@ source "$here/../../scripts/wine-env.sh"
 key='HKLM\SOFTWARE\Microsoft\Windows\CurrentVersion\App Paths\Tessaly.api'
 saved=$(mktemp -d)
 reg() { "$WINE64" reg "$@" >/dev/null 2>&1; }
+# reg starts the prefix's server and desktop without a display; the viewer must find
+# them gone, so that its own start brings them up on its X server.
+settle() { "$WINESERVER" -w; }
 
 had_key=0
 reg export "$key" "$saved/key.reg" /y && had_key=1
@@ -17,6 +20,7 @@ restore() {
   if [ "$had_key" -eq 1 ]; then
     reg import "$saved/key.reg" || echo "registry-install-key: could not restore $key" >&2
   fi
+  settle
   rm -rf "$saved"
 }
 trap restore EXIT
@@ -34,10 +38,13 @@ run_case() {
   fi
 }
 
+settle
 reg delete "$key" /f
+settle
 run_case key-absent
 
 reg add "$key" /f && reg delete "$key" /ve /f
+settle
 run_case key-without-value
 
 exit "$failures"

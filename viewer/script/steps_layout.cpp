@@ -123,11 +123,11 @@ void RunExpectRectDlu(DriverContext& context, const Step& step) {
   const int id = NumberArg(step, 0);
   HWND target = context.target();
   HWND control = WaitForControl(context, id);
-  RECT units = {NumberArg(step, 1), NumberArg(step, 2), NumberArg(step, 1) + NumberArg(step, 3),
-                NumberArg(step, 2) + NumberArg(step, 4)};
+  // Each of the four converted on its own, as the dialog converts a template's
+  // position and size when it creates the control (so no rounding of x + width).
+  RECT units = {NumberArg(step, 1), NumberArg(step, 2), NumberArg(step, 3), NumberArg(step, 4)};
   if (!MapDialogRect(target, &units)) Fail("the target is not a dialog");
-  const long pixels[4] = {units.left, units.top, units.right - units.left,
-                          units.bottom - units.top};
+  const long pixels[4] = {units.left, units.top, units.right, units.bottom};
   WaitForPlace(context, id, control, [&](Expected (&want)[4], std::string* where) {
     for (int i = 0; i < 4; ++i) want[i].value = pixels[i];
     *where = " (the dialog units in pixels)";
