@@ -17,6 +17,8 @@ void RegisterCommonControls() {
 
 }  // namespace
 
+CDialog* CDialog::firstModeless_ = nullptr;
+
 INT_PTR CDialog::DoModal() {
   if (hwnd_) return -1;  // already running
   RegisterCommonControls();
@@ -64,8 +66,29 @@ bool CDialog::Create(HWND owner) {
     modeless_ = false;
     return false;
   }
+  nextModeless_ = firstModeless_;
+  firstModeless_ = this;
   if (!IsWindowVisible(dialog)) ShowWindow(dialog, SW_SHOW);
   return true;
+}
+
+void CDialog::ForgetModeless() {
+  for (CDialog** link = &firstModeless_; *link; link = &(*link)->nextModeless_) {
+    if (*link == this) {
+      *link = nextModeless_;
+      break;
+    }
+  }
+  nextModeless_ = nullptr;
+}
+
+bool CDialog::RouteToModeless(MSG* message) {
+  for (CDialog* dialog = firstModeless_; dialog; dialog = dialog->nextModeless_) {
+    HWND window = dialog->hwnd_;
+    if (!window || (message->hwnd != window && !IsChild(window, message->hwnd))) continue;
+    return dialog->PreTranslateMessage(message) || IsDialogMessageA(window, message);
+  }
+  return false;
 }
 
 void CDialog::DestroyWindow() {
@@ -100,6 +123,7 @@ void CDialog::RunModalLoop() {
       break;
     }
     if (PreTranslateMessage(&message)) continue;
+    if (RouteToModeless(&message)) continue;
     if (IsDialogMessageA(hwnd_, &message)) continue;
     TranslateMessage(&message);
     DispatchMessageA(&message);
@@ -124,6 +148,7 @@ INT_PTR CALLBACK CDialog::DialogProc(HWND window, UINT message, WPARAM wParam, L
   if (message == WM_NCDESTROY) {
     SetWindowLongPtrA(window, DWLP_USER, 0);
     dialog->hwnd_ = nullptr;
+    if (dialog->modeless_) dialog->ForgetModeless();
     dialog->modeless_ = false;
     dialog->OnWindowDestroyed();
   }

@@ -23,7 +23,8 @@ class CDialog {
   void EndDialog(INT_PTR result);
 
   // Creates the dialog modelessly, owned by `owner` (the host's main window when
-  // null), and shows it; the caller's own message loop or pump serves it.
+  // null), and shows it. A modal dialog's loop gives it its keyboard handling;
+  // otherwise the caller's own loop or pump serves it.
   bool Create(HWND owner = nullptr);
   // Destroys the modeless dialog's window.
   void DestroyWindow();
@@ -57,10 +58,16 @@ class CDialog {
   INT_PTR HandleMessage(UINT message, WPARAM wParam, LPARAM lParam);
   INT_PTR ReturnHandled(HWND window, UINT message, LRESULT result);
   void RunModalLoop();
+  // Lets an open modeless dialog that holds the message's window handle it.
+  static bool RouteToModeless(MSG* message);
+  void ForgetModeless();
 
   UINT templateId_;
   HWND hwnd_ = nullptr;
   bool modeless_ = false;
+  // The open modeless dialogs, most recent first.
+  static CDialog* firstModeless_;
+  CDialog* nextModeless_ = nullptr;
   bool endRequested_ = false;
   INT_PTR result_ = -1;
 };

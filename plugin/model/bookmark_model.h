@@ -42,7 +42,9 @@ struct BookmarkModel {
 
 // Appends a bookmark found at `level` on `firstPage`; its last page is the document's
 // page count until the ranges are worked out. A bookmark nested deeper than
-// kDeepestLevel is listed at kDeepestLevel (as the last sibling of its deepest listed
-// ancestor). Returns false, adding nothing, once the model holds kBookmarkCapacity.
+// kDeepestLevel is listed at kDeepestLevel (after its deepest listed ancestor, as that
+// one's sibling), and one above the top level (an outline root that carries an action
+// of its own) at level 1. Returns false, adding nothing, once the model holds
+// kBookmarkCapacity entries.
 bool AppendBookmarkEntry(BookmarkModel& model, int32_t level, int32_t firstPage,
                          int32_t performsAction, std::string_view title, PDAction action);

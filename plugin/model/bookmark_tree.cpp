@@ -53,7 +53,7 @@ void ClearBookmarkTree(HWND tree, BookmarkModel& model, BookmarkTreeItems& items
 void FillBookmarkTree(HWND tree, BookmarkModel& model, BookmarkTreeItems& items,
                       FillTiming& timing) {
   const bool timed = TimingLogEnabled();
-  CStopwatch watch;
+  const CStopwatch watch;
   AssignBookmarkRanges(model);
   if (timed) timing.rangesMs = watch.ElapsedMs();
 

@@ -125,7 +125,6 @@ class OutlineReader {
     if (timed_) frameMs_ += clock_.ElapsedMs() - started;
   }
 
-
   BookmarkModel& model_;
   PDDoc document_;
   int32_t layeredFlag_;

@@ -53,6 +53,15 @@ TEST(PluginBookmarkModel, DeeperThanTheDeepestLevelIsListedThere) {
   EXPECT_EQ(model->entries[2].level, 49);
 }
 
+TEST(PluginBookmarkModel, AboveTheTopLevelIsListedAtTheTopLevel) {
+  auto model = std::make_unique<BookmarkModel>();
+  AppendBookmarkEntry(*model, 0, 1, 0, "root with an action", PDAction{});
+  AppendBookmarkEntry(*model, -3, 1, 0, "nonsense", PDAction{});
+  EXPECT_EQ(model->entries[0].level, 1);
+  EXPECT_EQ(model->entries[1].level, 1);
+  EXPECT_EQ(model->entries[1].levelCopy, 1);
+}
+
 TEST(PluginBookmarkModel, RebuildReusesTheSlots) {
   auto model = std::make_unique<BookmarkModel>();
   AppendBookmarkEntry(*model, 1, 1, 0, "a long first title that needs its own storage", PDAction{});

@@ -76,7 +76,7 @@ TEST(PluginBookmarkRanges, EmptyModelIsLeftAlone) {
   EXPECT_EQ(model->entryCount, 0);
 }
 
-// The rule as stated: for each level L from 0 to the deepest level, each entry of
+// The rule level by level: for each level L from 0 to the deepest level, each entry of
 // level L ends before the first later entry whose level is at most L.
 void AssignRangesLevelByLevel(BookmarkModel& model) {
   for (int level = 0; level <= kDeepestLevel; ++level) {

@@ -81,6 +81,23 @@ TEST(PluginBookmarkTitle, TitleFillingTheWholeBufferIsReadWithoutATerminator) {
   EXPECT_EQ(TitleOf(bytes, kTitleBufferSize), bytes);
 }
 
+// The host writes 4095 bytes and a zero of a 6000-byte title, and reports 6000: the
+// title is not two-byte text and keeps the bytes that fit.
+TEST(PluginBookmarkTitle, EightBitTitleLongerThanTheBufferKeepsWhatFits) {
+  const std::string stored = std::string("Long ") + std::string(5995, 'y');
+  const std::string fits = stored.substr(0, kTitleBufferSize - 1);
+  EXPECT_EQ(TitleOf(fits, 6000), fits);
+}
+
+// A two-byte title too long for the buffer may hold no zero byte (no character below
+// U+0100); its byte-order mark still marks it two-byte.
+TEST(PluginBookmarkTitle, TwoByteTitleWithoutZeroBytesStaysTwoByte) {
+  std::string bytes = "\xfe\xff";
+  while (bytes.size() < static_cast<size_t>(kTitleBufferSize - 1)) bytes += "\x4e\x2d";
+  bytes.resize(kTitleBufferSize - 1);
+  EXPECT_EQ(TitleOf(bytes, 8000), "");
+}
+
 TEST(PluginBookmarkTitle, NegativeLengthGivesAnEmptyTitle) { EXPECT_EQ(TitleOf("abc", -1), ""); }
 
 TEST(PluginBookmarkTitle, TrailingControlByteIsDropped) {
