@@ -115,6 +115,8 @@ std::vector<CommandSpec> BuildTable() {
        {Form({Text("TEXT"), Text("BUTTON")}),
         Form({Text("TEXT"), Text("BUTTON"), Text("CAPTION")})}},
       {"expect-no-box", Command::ExpectNoBox, "expect-no-box", {Form({})}},
+      {"expect-tooltip", Command::ExpectTooltip, "expect-tooltip ID TEXT",
+       {Form({Id(), Text("TEXT")})}},
       {"answer-file", Command::AnswerFile, "answer-file PATH|cancel",
        {Form({Words("cancel", {"cancel"})}), Form({Path("PATH")})}},
       {"answer-colour", Command::AnswerColour, "answer-colour R G B|cancel",

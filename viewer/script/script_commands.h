@@ -17,7 +17,7 @@ enum class Command {
   MenuCommand, ExpectMenuCommand, Key,
   TreeTick, TreeClick, ExpectTree, ExpectTreeCount, ExpectTreeLabel,
   ExpectTreeLabelLength, ExpectTreeDepth, ExpectTreeExpanded, ExpectTreeFile, SaveTree,
-  AnswerBox, ExpectNoBox, AnswerFile, AnswerColour, AnswerPrint,
+  AnswerBox, ExpectNoBox, ExpectTooltip, AnswerFile, AnswerColour, AnswerPrint,
   Screenshot, ScreenshotScreen, ScreenshotMain,
   Mark,
 };

@@ -76,6 +76,7 @@ StepOutcome RunStep(DriverContext& context, const Step& step) {
     case Command::SaveTree: RunSaveTree(context, step); break;
     case Command::AnswerBox: RunAnswerBox(context, step); break;
     case Command::ExpectNoBox: RunExpectNoBox(context, step); break;
+    case Command::ExpectTooltip: RunExpectTooltip(context, step); break;
     case Command::AnswerFile: RunAnswerFile(context, step); break;
     case Command::AnswerColour: RunAnswerColour(context, step); break;
     case Command::AnswerPrint: RunAnswerPrint(context, step); break;

@@ -53,6 +53,7 @@ void RunSaveTree(DriverContext& context, const Step& step);
 // The system's dialogs (steps_dialogs.cpp).
 void RunAnswerBox(DriverContext& context, const Step& step);
 void RunExpectNoBox(DriverContext& context, const Step& step);
+void RunExpectTooltip(DriverContext& context, const Step& step);
 void RunAnswerFile(DriverContext& context, const Step& step);
 void RunAnswerColour(DriverContext& context, const Step& step);
 void RunAnswerPrint(DriverContext& context, const Step& step);

@@ -1,3 +1,7 @@
+#include "script/win32.h"
+
+#include <commctrl.h>
+
 #include <optional>
 #include <vector>
 
@@ -125,6 +129,42 @@ void RunSetText(DriverContext& context, const Step& step) {
   WaitFor(context, [&]() -> std::string {
     std::string now = TextOf(control, context.timeoutMs());
     return now == step.args[1] ? "" : ControlName(id) + " shows " + Quoted(now);
+  });
+}
+
+// The tip text that a tooltip control of this process holds for the control, or
+// nullopt when none has a tool for it. Tools are asked for by window handle, as a
+// dialog registers them (TTF_IDISHWND).
+std::optional<std::string> TooltipTextOf(const DriverContext& context, HWND control) {
+  std::optional<std::string> found;
+  const HWND owner = GetAncestor(control, GA_ROOT);
+  // A tooltip window is hidden until it shows a tip.
+  for (HWND tip : ProcessTopWindows(true)) {
+    if (ClassOf(tip) != TOOLTIPS_CLASSA || GetWindow(tip, GW_OWNER) != owner) continue;
+    char text[1024] = "";
+    TTTOOLINFOA info{};
+    info.cbSize = sizeof info;
+    info.hwnd = owner;
+    info.uId = reinterpret_cast<UINT_PTR>(control);
+    info.uFlags = TTF_IDISHWND;
+    info.lpszText = text;
+    if (SendForAnswer(tip, TTM_GETTOOLINFOA, 0, reinterpret_cast<LPARAM>(&info),
+                      context.timeoutMs())) {
+      SendForAnswer(tip, TTM_GETTEXTA, sizeof text, reinterpret_cast<LPARAM>(&info),
+                    context.timeoutMs());
+      found = text;
+    }
+  }
+  return found;
+}
+
+void RunExpectTooltip(DriverContext& context, const Step& step) {
+  const int id = NumberArg(step, 0);
+  HWND control = WaitForControl(context, id);
+  WaitFor(context, [&]() -> std::string {
+    std::optional<std::string> tip = TooltipTextOf(context, control);
+    if (!tip) return ControlName(id) + " has no tooltip";
+    return *tip == step.args[1] ? "" : "its tooltip is " + Quoted(*tip);
   });
 }
 

@@ -5,11 +5,17 @@
 namespace viewer::script {
 namespace {
 
-BOOL CALLBACK CollectTopWindow(HWND window, LPARAM list) {
+struct TopWindowList {
+  std::vector<HWND> windows;
+  bool hiddenToo;
+};
+
+BOOL CALLBACK CollectTopWindow(HWND window, LPARAM data) {
+  auto* list = reinterpret_cast<TopWindowList*>(data);
   DWORD pid = 0;
   GetWindowThreadProcessId(window, &pid);
-  if (pid == GetCurrentProcessId() && IsWindowVisible(window)) {
-    reinterpret_cast<std::vector<HWND>*>(list)->push_back(window);
+  if (pid == GetCurrentProcessId() && (list->hiddenToo || IsWindowVisible(window))) {
+    list->windows.push_back(window);
   }
   return TRUE;
 }
@@ -24,10 +30,10 @@ std::string Narrow(const wchar_t* text, int length) {
 
 }  // namespace
 
-std::vector<HWND> ProcessTopWindows() {
-  std::vector<HWND> windows;
-  EnumWindows(CollectTopWindow, reinterpret_cast<LPARAM>(&windows));
-  return windows;
+std::vector<HWND> ProcessTopWindows(bool hiddenToo) {
+  TopWindowList list{{}, hiddenToo};
+  EnumWindows(CollectTopWindow, reinterpret_cast<LPARAM>(&list));
+  return list.windows;
 }
 
 HWND FindTopWindowByCaption(const std::string& caption) {

@@ -9,8 +9,8 @@
 
 namespace viewer::script {
 
-// Visible top-level windows of this process, topmost first.
-std::vector<HWND> ProcessTopWindows();
+// Visible top-level windows of this process (hidden ones too when asked), topmost first.
+std::vector<HWND> ProcessTopWindows(bool hiddenToo = false);
 // The first of them with exactly this caption, or null.
 HWND FindTopWindowByCaption(const std::string& caption);
 
