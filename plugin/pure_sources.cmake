@@ -12,6 +12,8 @@ set(PLUGIN_PURE_SOURCES
   plugin/model/bookmark_title.cpp
   plugin/model/expansion_order.cpp
   plugin/model/timing_log.cpp
+  plugin/settings/print_settings.cpp
+  plugin/settings/settings_file.cpp
   plugin/ui/install_path.cpp
   plugin/ui/main_layout.cpp
   plugin/ui/page_count_text.cpp

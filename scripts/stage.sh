@@ -15,9 +15,10 @@ mkdir -p "$S/viewer/plug_ins" "$S/win32" "$S/sample"
 cp -f "$B/viewer/viewer.exe.so" "$S/viewer/"
 cp -f "$B/plugin-x64/tessaly.api" "$S/viewer/plug_ins/tessaly.api"
 cp -f "$B/plugin-i686/tessaly.api" "$S/win32/tessaly.api"
+root=$(cd "$here/.." && pwd)
+cp -f "$root/plugin/data/Default.ppf" "$S/viewer/plug_ins/Default.ppf"
 
 # The help file, compiled from its HTML sources.
-root=$(cd "$here/.." && pwd)
 rm -rf "$B/help" && mkdir -p "$B/help"
 cp "$root"/plugin/help/* "$B/help/"
 if ! log=$(cd "$B/help" && chmcmd tessaly.hhp 2>&1); then

@@ -78,11 +78,17 @@ BOOL CMainDlg::OnInitDialog() {
   CDialog::OnInitDialog();
   settingsFilePath = "Default.ppf";
   tickedPageCount = 0;
-  if (reloadDefaults) LocateDefaultFiles();
+  if (reloadDefaults) {
+    LocateDefaultFiles();
+    LoadSettings(settingsFilePath);
+  }
   CreateToolTips();
   RebuildBookmarkTree();
   ReleaseCapture();
   UpdatePageCount();
+  // Again, now that the tree exists for the auto expand value to act on.
+  LoadSettings(settingsFilePath);
+  if (setup.startupMax) ShowWindow(GetSafeHwnd(), SW_MAXIMIZE);
   return TRUE;
 }
 
@@ -95,7 +101,7 @@ void CMainDlg::LocateDefaultFiles() {
     settingsFilePath.clear();
   } else {
     settingsFilePath = settingsFolder.FileNamed("Default.ppf");
-    pageSizesFile = settingsFolder.FileNamed("PDFPageSizes.ini");
+    setup.pageSizesFile = settingsFolder.FileNamed("PDFPageSizes.ini");
   }
   const InstallFolder bannerFolder = LocateInstallFolder();
   if (bannerFolder.HasNoValue())
@@ -133,6 +139,7 @@ bool CMainDlg::OnQueryDragIcon(WPARAM, LPARAM, LRESULT* result) {
 }
 
 void CMainDlg::OnClose() {
+  SaveSettings();
   currentBannerSettingsPath = defaultBannerSettingsPath;
   if (!UpdateData(true)) return;
   EndDialog(IDOK);
@@ -146,9 +153,6 @@ bool CMainDlg::OnTimer(WPARAM, LPARAM, LRESULT*) {
 void CMainDlg::OnSilentPrint() {}
 
 void CMainDlg::OnPrint() {}
-void CMainDlg::OnSaveSettingsAs() {}
-void CMainDlg::OnLoadSettings() {}
-void CMainDlg::OnSaveSettings() {}
 void CMainDlg::OnSelectAll() {}
 void CMainDlg::OnFindText() {}
 void CMainDlg::OnTreeClick(NMHDR*, LRESULT* result) { *result = 0; }

@@ -8,6 +8,8 @@
 #include "framework/tooltip.h"
 #include "model/bookmark_model.h"
 #include "model/bookmark_tree.h"
+#include "settings/print_settings.h"
+#include "setup_dlg.h"
 
 class CMainDlg : public CDialog {
  public:
@@ -31,10 +33,8 @@ class CMainDlg : public CDialog {
   std::string settingsFilePath = "Default.ppf";
   std::string defaultBannerSettingsPath;
   std::string currentBannerSettingsPath;
-  // The page-sizes file (PAGESIZESFILE).
-  std::string pageSizesFile;
-  // LAYEREDPDF: bookmarks with a destination perform their own action when chosen.
-  int layeredPdf = 0;
+  // The settings without a control here (PAGESIZESFILE, LAYEREDPDF...).
+  CSetupDlg setup;
   // Pages of the ticked bookmarks: the first number of the status line.
   int tickedPageCount = 0;
 
@@ -50,6 +50,13 @@ class CMainDlg : public CDialog {
   // Shows "Pg <ticked pages>/<page count>" in the status line.
   void UpdatePageCount();
 
+  // Reads a settings file into the values and the controls; `path` becomes the
+  // settings file path. A file that cannot be opened changes nothing more.
+  void LoadSettings(const std::string& path);
+  // Writes the values, as the controls hold them, to the settings file path; false
+  // (after telling the user) when the file could not be written.
+  bool SaveSettings();
+
  protected:
   BOOL OnInitDialog() override;
   BOOL PreTranslateMessage(MSG* message) override;
@@ -58,6 +65,9 @@ class CMainDlg : public CDialog {
 
  private:
   void LocateDefaultFiles();
+  PrintSettings GatherSettings() const;
+  void TakeSettings(const PrintSettings& settings);
+  void SelectPageSizeEntry();
   void CreateToolTips();
   HWND Tree() const;
 

@@ -9,7 +9,7 @@
 
 void CMainDlg::BuildBookmarkModel() {
   BuildTiming timing;
-  ReadBookmarkOutline(model, layeredPdf, timing);
+  ReadBookmarkOutline(model, setup.layeredPdf, timing);
   if (TimingLogEnabled()) AppendTimingLine(FormatBuildTiming(timing));
 }
 

@@ -1,5 +1,5 @@
 // Calling convention of every function that crosses the plug-in/host boundary.
-// __cdecl is the Microsoft ABI in the PE build and, on x86_64 winelib, gcc maps it
+// __cdecl is the Windows calling convention in the PE build and, on x86_64 winelib, gcc maps it
 // to ms_abi, so both sides agree on how arguments travel.
 #pragma once
 

@@ -1,5 +1,5 @@
 // The system's libpng is a Linux library with the Linux calling convention; seeing
-// winelib's Windows macros, its header would declare Microsoft-ABI functions instead.
+// winelib's Windows macros, its header would declare Windows-calling-convention functions instead.
 #undef _WIN32
 #undef _WIN64
 #undef __WIN32__

@@ -1,0 +1,138 @@
+// The main dialog's settings file: loading it into the values and controls, saving
+// them, and the File menu's settings commands.
+#include <windows.h>
+
+#include <cstdio>
+#include <string>
+
+#include "ppf_file_dialogs.h"
+#include "settings_file.h"
+#include "ui/main_dlg.h"
+#include "ui/resource.h"
+
+namespace {
+
+constexpr const char* kMessageCaption = "Tessaly";
+
+// The whole file, or nothing when it cannot be opened; a read error keeps what came.
+bool ReadWholeFile(const std::string& path, std::string& bytes) {
+  std::FILE* file = std::fopen(path.c_str(), "rb");
+  if (!file) return false;
+  char buffer[4096];
+  std::size_t count;
+  while ((count = std::fread(buffer, 1, sizeof buffer, file)) > 0) bytes.append(buffer, count);
+  std::fclose(file);
+  return true;
+}
+
+// The file is written whole or reported as not written.
+bool WriteWholeFile(const std::string& path, const std::string& bytes) {
+  std::FILE* file = std::fopen(path.c_str(), "wb");
+  if (!file) return false;
+  const bool written = std::fwrite(bytes.data(), 1, bytes.size(), file) == bytes.size();
+  return std::fclose(file) == 0 && written;
+}
+
+}  // namespace
+
+PrintSettings CMainDlg::GatherSettings() const {
+  PrintSettings s;
+  s.autoExpandTree = autoExpand;
+  s.silentPrint = silentPrint;
+  s.printIndex = printIndex;
+  s.selectText = selectText;
+  s.pageSize = pageSizeName;
+  s.selectAll = selectAll;
+  s.thumbsOne = setup.thumbsOne;
+  s.thumbsPrior = setup.thumbsPrior;
+  s.startupMax = setup.startupMax;
+  s.intelCheckOff = setup.intelCheckOff;
+  s.indexOnly = setup.indexOnly;
+  s.indexFontSize = setup.indexFontSize;
+  s.indexPageWidth = setup.indexPageWidth;
+  s.indexPageHeight = setup.indexPageHeight;
+  s.indexIndent = setup.indexIndent;
+  s.sepBookmarks = setup.sepBookmarks;
+  s.pageSizesFile = setup.pageSizesFile;
+  s.indexWrap = setup.indexWrap;
+  s.indexBlankLine = setup.indexBlankLine;
+  s.layeredPdf = setup.layeredPdf;
+  s.thumbsIncSub1 = setup.thumbsIncSub1;
+  return s;
+}
+
+void CMainDlg::TakeSettings(const PrintSettings& s) {
+  autoExpand = s.autoExpandTree;
+  silentPrint = s.silentPrint;
+  printIndex = s.printIndex;
+  selectText = s.selectText;
+  pageSizeName = s.pageSize;
+  selectAll = s.selectAll;
+  setup.thumbsOne = s.thumbsOne;
+  setup.thumbsPrior = s.thumbsPrior;
+  setup.startupMax = s.startupMax;
+  setup.intelCheckOff = s.intelCheckOff;
+  setup.indexOnly = s.indexOnly;
+  setup.indexFontSize = s.indexFontSize;
+  setup.indexPageWidth = s.indexPageWidth;
+  setup.indexPageHeight = s.indexPageHeight;
+  setup.indexIndent = s.indexIndent;
+  setup.sepBookmarks = s.sepBookmarks;
+  setup.pageSizesFile = s.pageSizesFile;
+  setup.indexWrap = s.indexWrap;
+  setup.indexBlankLine = s.indexBlankLine;
+  setup.layeredPdf = s.layeredPdf;
+  setup.thumbsIncSub1 = s.thumbsIncSub1;
+}
+
+void CMainDlg::LoadSettings(const std::string& path) {
+  settingsFilePath = path;
+  PrintSettings settings = GatherSettings();
+  ClearBeforeLoad(settings);
+  TakeSettings(settings);
+  std::string bytes;
+  if (!ReadWholeFile(path, bytes)) return;
+  ApplySettingsFile(settings, bytes);
+  TakeSettings(settings);
+  UpdateData(false);
+  if (autoExpand) OnAutoExpand();
+  SelectPageSizeEntry();
+}
+
+// The first entry that begins with the page size text, ignoring case, else the first.
+void CMainDlg::SelectPageSizeEntry() {
+  HWND list = GetDlgItem(IDC_PAGE_SIZE_LIST);
+  LRESULT index = SendMessageA(list, CB_FINDSTRING, static_cast<WPARAM>(-1),
+                               reinterpret_cast<LPARAM>(pageSizeName.c_str()));
+  if (index == CB_ERR) index = 0;
+  SendMessageA(list, CB_SETCURSEL, static_cast<WPARAM>(index), 0);
+}
+
+bool CMainDlg::SaveSettings() {
+  UpdateData(true);
+  UpdateData(false);
+  if (!WriteWholeFile(settingsFilePath, SettingsFileText(GatherSettings()))) {
+    MessageBoxA(GetSafeHwnd(), ("Can't save to :" + settingsFilePath).c_str(), kMessageCaption,
+                MB_OK);
+    return false;
+  }
+  return true;
+}
+
+void CMainDlg::OnLoadSettings() {
+  UpdateData(true);
+  if (const auto path = ChooseSettingsFileToLoad()) LoadSettings(*path);
+}
+
+void CMainDlg::OnSaveSettings() { SaveSettings(); }
+
+void CMainDlg::OnSaveSettingsAs() {
+  UpdateData(true);
+  UpdateData(false);
+  const auto path = ChooseSettingsFileToSave();
+  if (!path) return;
+  settingsFilePath = *path;
+  if (SaveSettings())
+    MessageBoxA(GetSafeHwnd(), ("Saved to file: " + settingsFilePath).c_str(), kMessageCaption,
+                MB_OK);
+}

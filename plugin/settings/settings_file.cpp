@@ -1,0 +1,150 @@
+#include "settings_file.h"
+
+#include <climits>
+#include <cstdint>
+
+#include "framework/integer_text.h"
+
+namespace {
+
+enum class Kind { Flag, Integer, String };
+
+struct SettingsKey {
+  const char* name;
+  Kind kind;
+  int PrintSettings::*number;
+  std::string PrintSettings::*text;
+};
+
+constexpr SettingsKey Flag(const char* name, int PrintSettings::*member) {
+  return {name, Kind::Flag, member, nullptr};
+}
+constexpr SettingsKey Integer(const char* name, int PrintSettings::*member) {
+  return {name, Kind::Integer, member, nullptr};
+}
+constexpr SettingsKey String(const char* name, std::string PrintSettings::*member) {
+  return {name, Kind::String, nullptr, member};
+}
+
+// In the order the file is written.
+constexpr SettingsKey kKeys[] = {
+    Flag("AUTOEXPANDTREE", &PrintSettings::autoExpandTree),
+    Flag("SILENTPRINT", &PrintSettings::silentPrint),
+    Flag("PRINTINDEX", &PrintSettings::printIndex),
+    Flag("THUMBSONE", &PrintSettings::thumbsOne),
+    Flag("THUMBSPRIOR", &PrintSettings::thumbsPrior),
+    Flag("INTELCHECKOFF", &PrintSettings::intelCheckOff),
+    Integer("INDEXFONTSIZE", &PrintSettings::indexFontSize),
+    Integer("INDEXPW", &PrintSettings::indexPageWidth),
+    Integer("INDEXPH", &PrintSettings::indexPageHeight),
+    Integer("INDEXINDENT", &PrintSettings::indexIndent),
+    Flag("THUMBSINCSUB1", &PrintSettings::thumbsIncSub1),
+    Integer("INDEXWRAP", &PrintSettings::indexWrap),
+    Flag("INDEXBLANKLINE", &PrintSettings::indexBlankLine),
+    Flag("STARTUPMAX", &PrintSettings::startupMax),
+    String("SELECTTEXT", &PrintSettings::selectText),
+    Flag("INDEXONLY", &PrintSettings::indexOnly),
+    Flag("SEPBOOKMARKS", &PrintSettings::sepBookmarks),
+    Flag("LAYEREDPDF", &PrintSettings::layeredPdf),
+    String("PAGESIZESFILE", &PrintSettings::pageSizesFile),
+    String("PAGESIZE", &PrintSettings::pageSize),
+};
+
+bool IsDelimiter(char c) { return c == ';' || c == '\n'; }
+
+// The next token from `position`: runs of delimiters count as one, and those in
+// front of the first token are skipped. Empty when the line has no more tokens.
+std::string_view NextToken(std::string_view line, std::size_t& position) {
+  while (position < line.size() && IsDelimiter(line[position])) ++position;
+  const std::size_t start = position;
+  while (position < line.size() && !IsDelimiter(line[position])) ++position;
+  return line.substr(start, position - start);
+}
+
+bool IsBlank(char c) {
+  return c == ' ' || c == '\t' || c == '\n' || c == '\v' || c == '\f' || c == '\r';
+}
+
+// Blanks, a sign, then digits up to the first other character; no digits give 0.
+// A number too large for an int stops at its limit.
+int LeadingInteger(std::string_view text) {
+  std::size_t i = 0;
+  while (i < text.size() && IsBlank(text[i])) ++i;
+  bool negative = false;
+  if (i < text.size() && (text[i] == '+' || text[i] == '-')) negative = text[i++] == '-';
+  std::int64_t value = 0;
+  for (; i < text.size() && text[i] >= '0' && text[i] <= '9'; ++i) {
+    value = value * 10 + (text[i] - '0');
+    if (value > std::int64_t{INT_MAX} + 1) break;
+  }
+  if (negative) value = -value;
+  if (value > INT_MAX) return INT_MAX;
+  if (value < INT_MIN) return INT_MIN;
+  return static_cast<int>(value);
+}
+
+const SettingsKey* FindKey(std::string_view name) {
+  for (const SettingsKey& key : kKeys)
+    if (name == key.name) return &key;
+  return nullptr;
+}
+
+}  // namespace
+
+void ApplySettingsLine(PrintSettings& settings, std::string_view line) {
+  std::size_t position = 0;
+  const SettingsKey* key = FindKey(NextToken(line, position));
+  if (!key) return;
+  const std::string_view value = NextToken(line, position);
+  switch (key->kind) {
+    case Kind::Flag:
+      settings.*key->number = 1;
+      break;
+    case Kind::Integer:
+      settings.*key->number = LeadingInteger(value);
+      break;
+    case Kind::String:
+      settings.*key->text = std::string(value);
+      break;
+  }
+}
+
+void ApplySettingsFile(PrintSettings& settings, std::string_view fileBytes) {
+  std::string line;
+  for (std::size_t i = 0; i < fileBytes.size(); ++i) {
+    char c = fileBytes[i];
+    // A text-mode stream ends at Ctrl-Z and gives CR LF as LF.
+    if (c == '\x1a') break;
+    if (c == '\r' && i + 1 < fileBytes.size() && fileBytes[i + 1] == '\n') c = fileBytes[++i];
+    line += c;
+    if (c == '\n' || line.size() == kSettingsLineLimit) {
+      ApplySettingsLine(settings, line);
+      line.clear();
+    }
+  }
+  if (!line.empty()) ApplySettingsLine(settings, line);
+}
+
+std::string SettingsFileText(const PrintSettings& settings) {
+  std::string text;
+  for (const SettingsKey& key : kKeys) {
+    std::string value;
+    switch (key.kind) {
+      case Kind::Flag:
+        if (!(settings.*key.number)) continue;
+        value = "1";
+        break;
+      case Kind::Integer:
+        value = FormatDialogInteger(settings.*key.number);
+        break;
+      case Kind::String:
+        value = settings.*key.text;
+        break;
+    }
+    text += key.name;
+    text += ';';
+    text += value;
+    text += "\r\n";
+  }
+  return text;
+}

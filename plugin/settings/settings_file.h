@@ -1,0 +1,21 @@
+// The settings file grammar: one "KEY;value" line per value, CR LF line ends.
+#pragma once
+
+#include <string>
+#include <string_view>
+
+#include "print_settings.h"
+
+// Lines are read as a text-mode stream with a 255-byte line buffer would read them:
+// CR LF and LF end a line, a longer line comes in pieces of at most 254 characters.
+inline constexpr std::size_t kSettingsLineLimit = 254;
+
+// Applies the bytes of a settings file, line by line, to `settings`: keys it does
+// not name keep their values (ClearBeforeLoad is the caller's step).
+void ApplySettingsFile(PrintSettings& settings, std::string_view fileBytes);
+
+// Applies one line as read (without its line end or with it).
+void ApplySettingsLine(PrintSettings& settings, std::string_view line);
+
+// The bytes of the settings file that holds `settings`.
+std::string SettingsFileText(const PrintSettings& settings);
