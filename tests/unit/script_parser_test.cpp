@@ -212,9 +212,9 @@ TEST(ScriptParser, AbsolutePathsStay) {
 
 TEST(ScriptParser, EveryCommandOfTheTableParsesFromItsUsage) {
   // The usage line of each command, with placeholders filled in, must be accepted.
-  for (const CommandSpec& spec : CommandTable()) {
-    const ArgForm& form = spec.forms.back();
-    std::string line(spec.name);
+  for (const CommandSpec& entry : CommandTable()) {
+    const ArgForm& form = entry.forms.back();
+    std::string line(entry.name);
     for (const ArgSpec& arg : form.args) {
       line += ' ';
       switch (arg.kind) {
@@ -228,8 +228,8 @@ TEST(ScriptParser, EveryCommandOfTheTableParsesFromItsUsage) {
     Parsed p = Parse(line);
     EXPECT_TRUE(p.ok) << line << ": " << p.errors;
     ASSERT_EQ(p.script.steps.size(), 1u) << line;
-    EXPECT_EQ(p.script.steps[0].command, spec.command);
-    EXPECT_EQ(FindCommand(spec.name), &spec);
+    EXPECT_EQ(p.script.steps[0].command, entry.command);
+    EXPECT_EQ(FindCommand(entry.name), &entry);
   }
 }
 

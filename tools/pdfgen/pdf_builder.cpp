@@ -26,14 +26,14 @@ std::string EscapeText(const std::string& text) {
 
 std::string LayerResourceName(size_t index) { return "/oc" + std::to_string(index + 1); }
 
-size_t LayerIndex(const DocumentSpec& spec, const std::string& name) {
-  for (size_t i = 0; i < spec.layers.size(); ++i) {
-    if (spec.layers[i].name == name) return i;
+size_t LayerIndex(const DocumentSpec& plan, const std::string& name) {
+  for (size_t i = 0; i < plan.layers.size(); ++i) {
+    if (plan.layers[i].name == name) return i;
   }
   throw std::runtime_error("no layer named " + name);
 }
 
-std::string PageContent(const DocumentSpec& spec, const PageSpec& page) {
+std::string PageContent(const DocumentSpec& plan, const PageSpec& page) {
   std::ostringstream content;
   double y = page.height - 72;
   bool heading = true;
@@ -44,7 +44,7 @@ std::string PageContent(const DocumentSpec& spec, const PageSpec& page) {
     heading = false;
   }
   for (const LayerLine& line : page.layerLines) {
-    content << "/OC " << LayerResourceName(LayerIndex(spec, line.layer)) << " BDC\n"
+    content << "/OC " << LayerResourceName(LayerIndex(plan, line.layer)) << " BDC\n"
             << "BT /F1 14 Tf 72 " << y << " Td (" << EscapeText(line.text) << ") Tj ET\nEMC\n";
     y -= 20;
   }
@@ -56,12 +56,12 @@ Handle MakeFont(QPDF& pdf) {
       "<< /Type /Font /Subtype /Type1 /BaseFont /Helvetica /Encoding /WinAnsiEncoding >>"));
 }
 
-std::vector<Handle> MakeLayers(QPDF& pdf, const DocumentSpec& spec) {
+std::vector<Handle> MakeLayers(QPDF& pdf, const DocumentSpec& plan) {
   std::vector<Handle> groups;
-  if (spec.layers.empty()) return groups;
+  if (plan.layers.empty()) return groups;
   Handle all = Handle::newArray();
   Handle off = Handle::newArray();
-  for (const Layer& layer : spec.layers) {
+  for (const Layer& layer : plan.layers) {
     Handle group = pdf.makeIndirectObject(Handle::newDictionary());
     group.replaceKey("/Type", Handle::newName("/OCG"));
     group.replaceKey("/Name", Handle::newUnicodeString(layer.name));
@@ -113,7 +113,7 @@ struct NamedDestinations {
 
 struct OutlineWriter {
   QPDF& pdf;
-  const DocumentSpec& spec;
+  const DocumentSpec& plan;
   std::vector<Handle>& pages;
   std::vector<Handle>& layers;
   NamedDestinations names;
@@ -154,7 +154,7 @@ struct OutlineWriter {
       if (word == "/ON" || word == "/OFF" || word == "/Toggle") {
         state.appendItem(Handle::newName(word));
       } else {
-        state.appendItem(layers.at(LayerIndex(spec, word)));
+        state.appendItem(layers.at(LayerIndex(plan, word)));
       }
     }
     return state;
@@ -257,14 +257,14 @@ struct OutlineWriter {
   }
 };
 
-void AddPages(QPDF& pdf, const DocumentSpec& spec, const std::vector<Handle>& layers) {
+void AddPages(QPDF& pdf, const DocumentSpec& plan, const std::vector<Handle>& layers) {
   Handle font = MakeFont(pdf);
   Handle properties = Handle::newDictionary();
   for (size_t i = 0; i < layers.size(); ++i) {
     properties.replaceKey(LayerResourceName(i), layers[i]);
   }
   QPDFPageDocumentHelper pageHelper(pdf);
-  for (const PageSpec& page : spec.pages) {
+  for (const PageSpec& page : plan.pages) {
     Handle resources = Handle::parse("<< /Font << >> >>");
     resources.getKey("/Font").replaceKey("/F1", font);
     if (!page.layerLines.empty()) resources.replaceKey("/Properties", properties);
@@ -273,17 +273,17 @@ void AddPages(QPDF& pdf, const DocumentSpec& spec, const std::vector<Handle>& la
     dict.replaceKey("/MediaBox",
                     Handle::newArray(Handle::Rectangle(0, 0, page.width, page.height)));
     dict.replaceKey("/Resources", resources);
-    dict.replaceKey("/Contents", Handle::newStream(&pdf, PageContent(spec, page)));
+    dict.replaceKey("/Contents", Handle::newStream(&pdf, PageContent(plan, page)));
     pageHelper.addPage(QPDFPageObjectHelper(pdf.makeIndirectObject(dict)), false);
   }
 }
 
-void AddOutline(QPDF& pdf, const DocumentSpec& spec, std::vector<Handle>& layers) {
+void AddOutline(QPDF& pdf, const DocumentSpec& plan, std::vector<Handle>& layers) {
   std::vector<Handle> pages = pdf.getAllPages();
   Handle root = pdf.getRoot();
-  OutlineWriter writer{pdf, spec, pages, layers, {}, {}};
+  OutlineWriter writer{pdf, plan, pages, layers, {}, {}};
   Handle outlines = pdf.makeIndirectObject(Handle::parse("<< /Type /Outlines >>"));
-  int visible = writer.Children(outlines, spec.outline);
+  int visible = writer.Children(outlines, plan.outline);
   outlines.replaceKey("/Count", Handle::newInteger(visible));
   root.replaceKey("/Outlines", outlines);
   root.replaceKey("/PageMode", Handle::newName("/UseOutlines"));
@@ -295,9 +295,9 @@ void AddOutline(QPDF& pdf, const DocumentSpec& spec, std::vector<Handle>& layers
     names.replaceKey("/Dests", writer.names.Tree(pdf));
     root.replaceKey("/Names", names);
   }
-  if (spec.damage) {
+  if (plan.damage) {
     WrittenOutline written{&pdf, &writer.keyed};
-    spec.damage(written);
+    plan.damage(written);
   }
 }
 
@@ -350,22 +350,22 @@ void AddPlainPages(DocumentSpec& doc, int count, const std::string& heading) {
   }
 }
 
-void WriteDocument(const DocumentSpec& spec, const std::string& path) {
+void WriteDocument(const DocumentSpec& plan, const std::string& path) {
   QPDF pdf;
   pdf.emptyPDF();
-  std::vector<Handle> layers = MakeLayers(pdf, spec);
-  AddPages(pdf, spec, layers);
-  if (!spec.outline.empty() || spec.emptyOutlineRoot || spec.damage) {
-    AddOutline(pdf, spec, layers);
+  std::vector<Handle> layers = MakeLayers(pdf, plan);
+  AddPages(pdf, plan, layers);
+  if (!plan.outline.empty() || plan.emptyOutlineRoot || plan.damage) {
+    AddOutline(pdf, plan, layers);
   }
-  if (!spec.title.empty()) {
+  if (!plan.title.empty()) {
     Handle info = pdf.makeIndirectObject(Handle::newDictionary());
-    info.replaceKey("/Title", Handle::newUnicodeString(spec.title));
+    info.replaceKey("/Title", Handle::newUnicodeString(plan.title));
     pdf.getTrailer().replaceKey("/Info", info);
   }
   QPDFWriter writer(pdf, path.c_str());
   writer.setStaticID(true);
-  if (spec.compress) writer.setObjectStreamMode(qpdf_o_generate);
+  if (plan.compress) writer.setObjectStreamMode(qpdf_o_generate);
   writer.write();
 }
 

@@ -86,7 +86,7 @@ struct DocumentSpec {
 };
 
 // Writes the document to path; throws std::exception on failure.
-void WriteDocument(const DocumentSpec& spec, const std::string& path);
+void WriteDocument(const DocumentSpec& plan, const std::string& path);
 
 // The UTF-16BE form of a UTF-8 text, with its byte order mark: the bytes a PDF text
 // string holds when it is not PDFDocEncoding.

@@ -143,8 +143,8 @@ const std::vector<CommandSpec>& CommandTable() {
 }
 
 const CommandSpec* FindCommand(std::string_view name) {
-  for (const CommandSpec& spec : CommandTable()) {
-    if (spec.name == name) return &spec;
+  for (const CommandSpec& entry : CommandTable()) {
+    if (entry.name == name) return &entry;
   }
   return nullptr;
 }

@@ -19,16 +19,16 @@ std::string JoinKeywords(const std::vector<std::string_view>& words) {
 }
 
 // Checks one argument; on success leaves its final form in *value and answers "".
-std::string CheckArg(const ArgSpec& spec, const std::string& baseDir, std::string* value) {
+std::string CheckArg(const ArgSpec& entry, const std::string& baseDir, std::string* value) {
   const std::string given = *value;
   auto refuse = [&](const std::string& what) {
-    return std::string(spec.placeholder) + ": '" + given + "' is not " + what;
+    return std::string(entry.placeholder) + ": '" + given + "' is not " + what;
   };
-  switch (spec.kind) {
+  switch (entry.kind) {
     case ArgKind::Text:
       return {};
     case ArgKind::Path:
-      if (given.empty()) return std::string(spec.placeholder) + ": empty file name";
+      if (given.empty()) return std::string(entry.placeholder) + ": empty file name";
       *value = ResolvePath(baseDir, given);
       return {};
     case ArgKind::ControlId: {
@@ -49,13 +49,13 @@ std::string CheckArg(const ArgSpec& spec, const std::string& baseDir, std::strin
       return ParseSecondsAsMilliseconds(given) ? "" : refuse("a number of seconds (like 20 or 2.5)");
     case ArgKind::Keyword: {
       std::string lower = ToLower(given);
-      for (std::string_view word : spec.keywords) {
+      for (std::string_view word : entry.keywords) {
         if (word == lower) {
           *value = lower;
           return {};
         }
       }
-      return refuse(JoinKeywords(spec.keywords));
+      return refuse(JoinKeywords(entry.keywords));
     }
     case ArgKind::PageList:
       return ParsePageList(given) ? "" : refuse("a page list (like 1,5,9) or none");
@@ -70,13 +70,13 @@ std::string CountArguments(size_t n) {
 }
 
 // Fits the words after the command name to one of the command's forms.
-std::string CheckStep(const CommandSpec& spec, std::vector<std::string> words,
+std::string CheckStep(const CommandSpec& entry, std::vector<std::string> words,
                       const std::string& baseDir, std::vector<std::string>* args) {
   // When every form of that length fails, the last one says why: the forms are
   // listed from the most particular (a keyword) to the most general.
   std::string lastError;
   bool arityFits = false;
-  for (const ArgForm& form : spec.forms) {
+  for (const ArgForm& form : entry.forms) {
     if (form.args.size() != words.size()) continue;
     arityFits = true;
     std::vector<std::string> checked = words;
@@ -93,7 +93,7 @@ std::string CheckStep(const CommandSpec& spec, std::vector<std::string> words,
   }
   if (!arityFits) {
     return "wrong number of arguments (" + CountArguments(words.size()) + "); usage: " +
-           std::string(spec.usage);
+           std::string(entry.usage);
   }
   return lastError;
 }
@@ -122,21 +122,21 @@ bool ParseScript(std::string_view text, const std::string& file, const std::stri
     TokenizedLine tokens = TokenizeLine(line, env);
     if (tokens.ignored) continue;
     std::string error = tokens.error;
-    const CommandSpec* spec = nullptr;
+    const CommandSpec* entry = nullptr;
     Step step;
     if (error.empty()) {
-      spec = FindCommand(tokens.words[0]);
-      if (!spec) error = "unknown command '" + tokens.words[0] + "'";
+      entry = FindCommand(tokens.words[0]);
+      if (!entry) error = "unknown command '" + tokens.words[0] + "'";
     }
     if (error.empty()) {
       std::vector<std::string> words(tokens.words.begin() + 1, tokens.words.end());
-      error = CheckStep(*spec, std::move(words), baseDir, &step.args);
+      error = CheckStep(*entry, std::move(words), baseDir, &step.args);
     }
     if (!error.empty()) {
       problems += Location(file, lineNumber) + error + "\n";
       continue;
     }
-    step.command = spec->command;
+    step.command = entry->command;
     step.line = lineNumber;
     step.source = std::string(line);
     steps.push_back(std::move(step));
