@@ -10,8 +10,12 @@ set(PLUGIN_PURE_SOURCES
   plugin/model/bookmark_model.cpp
   plugin/model/bookmark_ranges.cpp
   plugin/model/bookmark_title.cpp
+  plugin/model/check_rules.cpp
   plugin/model/expansion_order.cpp
+  plugin/model/selection_refresh.cpp
+  plugin/model/thumbnail_plan.cpp
   plugin/model/timing_log.cpp
+  plugin/model/tree_shape.cpp
   plugin/settings/print_settings.cpp
   plugin/settings/settings_file.cpp
   plugin/ui/install_path.cpp

@@ -43,21 +43,7 @@ PrintSettings CMainDlg::GatherSettings() const {
   s.selectText = selectText;
   s.pageSize = pageSizeName;
   s.selectAll = selectAll;
-  s.thumbsOne = setup.thumbsOne;
-  s.thumbsPrior = setup.thumbsPrior;
-  s.startupMax = setup.startupMax;
-  s.intelCheckOff = setup.intelCheckOff;
-  s.indexOnly = setup.indexOnly;
-  s.indexFontSize = setup.indexFontSize;
-  s.indexPageWidth = setup.indexPageWidth;
-  s.indexPageHeight = setup.indexPageHeight;
-  s.indexIndent = setup.indexIndent;
-  s.sepBookmarks = setup.sepBookmarks;
-  s.pageSizesFile = setup.pageSizesFile;
-  s.indexWrap = setup.indexWrap;
-  s.indexBlankLine = setup.indexBlankLine;
-  s.layeredPdf = setup.layeredPdf;
-  s.thumbsIncSub1 = setup.thumbsIncSub1;
+  static_cast<SetupSettings&>(s) = setup;
   return s;
 }
 
@@ -68,21 +54,7 @@ void CMainDlg::TakeSettings(const PrintSettings& s) {
   selectText = s.selectText;
   pageSizeName = s.pageSize;
   selectAll = s.selectAll;
-  setup.thumbsOne = s.thumbsOne;
-  setup.thumbsPrior = s.thumbsPrior;
-  setup.startupMax = s.startupMax;
-  setup.intelCheckOff = s.intelCheckOff;
-  setup.indexOnly = s.indexOnly;
-  setup.indexFontSize = s.indexFontSize;
-  setup.indexPageWidth = s.indexPageWidth;
-  setup.indexPageHeight = s.indexPageHeight;
-  setup.indexIndent = s.indexIndent;
-  setup.sepBookmarks = s.sepBookmarks;
-  setup.pageSizesFile = s.pageSizesFile;
-  setup.indexWrap = s.indexWrap;
-  setup.indexBlankLine = s.indexBlankLine;
-  setup.layeredPdf = s.layeredPdf;
-  setup.thumbsIncSub1 = s.thumbsIncSub1;
+  static_cast<SetupSettings&>(setup) = s;
 }
 
 void CMainDlg::LoadSettings(const std::string& path) {

@@ -4,14 +4,9 @@
 
 #include <string>
 
-struct PrintSettings {
-  // Bound to controls of the main dialog.
-  int autoExpandTree = 0;          // AUTOEXPANDTREE
-  int silentPrint = 0;             // SILENTPRINT
-  int printIndex = 0;              // PRINTINDEX
-  std::string selectText = "Example";  // SELECTTEXT
-  std::string pageSize;            // PAGESIZE
-  // Held by the Setup dialog.
+// The values held by the Setup dialog: the settings without a control in the main
+// dialog. The Setup dialog object keeps them as its own members.
+struct SetupSettings {
   int thumbsOne = 0;               // THUMBSONE
   int thumbsPrior = 0;             // THUMBSPRIOR
   int startupMax = 0;              // STARTUPMAX
@@ -25,8 +20,18 @@ struct PrintSettings {
   std::string pageSizesFile;       // PAGESIZESFILE
   int indexWrap = 9999;            // INDEXWRAP
   int indexBlankLine = 0;          // INDEXBLANKLINE
-  int layeredPdf = 0;              // LAYEREDPDF
+  // LAYEREDPDF: bookmarks with a destination perform their own action when chosen.
+  int layeredPdf = 0;
   int thumbsIncSub1 = 0;           // THUMBSINCSUB1
+};
+
+struct PrintSettings : SetupSettings {
+  // Bound to controls of the main dialog.
+  int autoExpandTree = 0;          // AUTOEXPANDTREE
+  int silentPrint = 0;             // SILENTPRINT
+  int printIndex = 0;              // PRINTINDEX
+  std::string selectText = "Example";  // SELECTTEXT
+  std::string pageSize;            // PAGESIZE
   // "Select all (toggle)" of the main dialog: no key, but every load clears it.
   int selectAll = 0;
 };

@@ -3,24 +3,6 @@
 // writes these members directly.
 #pragma once
 
-#include <string>
+#include "settings/print_settings.h"
 
-class CSetupDlg {
- public:
-  int thumbsOne = 0;            // THUMBSONE
-  int thumbsPrior = 0;          // THUMBSPRIOR
-  int startupMax = 0;           // STARTUPMAX
-  int intelCheckOff = 0;        // INTELCHECKOFF
-  int indexOnly = 0;            // INDEXONLY
-  int indexFontSize = 10;       // INDEXFONTSIZE
-  int indexPageWidth = 612;     // INDEXPW
-  int indexPageHeight = 792;    // INDEXPH
-  int indexIndent = 10;         // INDEXINDENT
-  int sepBookmarks = 0;         // SEPBOOKMARKS
-  std::string pageSizesFile;    // PAGESIZESFILE
-  int indexWrap = 9999;         // INDEXWRAP
-  int indexBlankLine = 0;       // INDEXBLANKLINE
-  // LAYEREDPDF: bookmarks with a destination perform their own action when chosen.
-  int layeredPdf = 0;
-  int thumbsIncSub1 = 0;        // THUMBSINCSUB1
-};
+class CSetupDlg : public SetupSettings {};

@@ -127,6 +127,13 @@ void DocWindow::SetThumbnailSelection(std::vector<int> pages) {
   thumbnails_.Refresh();
 }
 
+void DocWindow::AddToThumbnailSelection(int page) {
+  if (std::find(thumbnailSelection_.begin(), thumbnailSelection_.end(), page) ==
+      thumbnailSelection_.end())
+    thumbnailSelection_.push_back(page);
+  thumbnails_.Refresh();
+}
+
 void DocWindow::ShowThumbnailSelection() {
   if (!thumbnailSelection_.empty()) thumbnails_.ScrollToPage(thumbnailSelection_.front());
   thumbnails_.Refresh();

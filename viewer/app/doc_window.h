@@ -38,6 +38,8 @@ class DocWindow {
   // 0-based pages, in selection order.
   const std::vector<int>& thumbnailSelection() const { return thumbnailSelection_; }
   void SetThumbnailSelection(std::vector<int> pages);
+  // Adds a page at the end of the selection, unless it is selected already.
+  void AddToThumbnailSelection(int page);
   // Brings the first selected thumbnail into view.
   void ShowThumbnailSelection();
 

@@ -2,7 +2,6 @@
 // thumbnail selection, and page-view navigation and geometry.
 #include <cstdio>
 #include <cstring>
-#include <memory>
 #include <vector>
 
 #include "app/doc_window.h"
@@ -20,63 +19,40 @@ using core::HostError;
 
 const char kThumbnailSelection[] = "Thumbnail";
 
-// Selection data of type "Thumbnail": 0-based pages in the order they were added.
-// Handed to the plug-in as an opaque pointer and kept for the life of the viewer.
-struct ThumbnailSelectionData {
-  std::vector<int> pages;
-};
-
-std::vector<std::unique_ptr<ThumbnailSelectionData>>& SelectionData() {
-  static std::vector<std::unique_ptr<ThumbnailSelectionData>> data;
-  return data;
-}
-
-ThumbnailSelectionData* KnownSelection(void* data) {
-  for (const auto& known : SelectionData()) {
-    if (known.get() == data) return known.get();
-  }
-  return nullptr;
-}
+// Selection data of type "Thumbnail" is a 0-based page index (-1: no page). The
+// selection itself is the document window's list of selected pages, in the order they
+// were added.
+int PageOfData(void* data) { return static_cast<int>(reinterpret_cast<intptr_t>(data)); }
 
 bool IsThumbnailType(ASAtom type) {
   const char* name = core::HostAtoms().GetString(type);
   return name != nullptr && std::strcmp(name, kThumbnailSelection) == 0;
 }
 
+int CheckedPage(DocWindow* window, void* data) {
+  const int page = PageOfData(data);
+  if (page < 0 || page >= window->pdf().PageCount()) throw HostError(kHostErrBadPage);
+  return page;
+}
+
 ASAtom ThumbnailGetType() { return core::HostAtoms().FromString(kThumbnailSelection); }
 
-void* ThumbnailAddToSelection(AVDoc doc, void* currentData, void* addData, ASBool highlight) {
+// The highlight flag only says whether to draw now; the pane is refreshed either way.
+void* ThumbnailAddToSelection(AVDoc doc, void* currentData, void* addData, ASBool) {
   DocWindow* window = CheckedDoc(doc);
-  const auto page = static_cast<int>(reinterpret_cast<intptr_t>(addData));
-  if (page < 0 || page >= window->pdf().PageCount()) throw HostError(kHostErrBadPage);
-  ThumbnailSelectionData* selection = KnownSelection(currentData);
-  if (selection == nullptr) {
-    SelectionData().push_back(std::make_unique<ThumbnailSelectionData>());
-    selection = SelectionData().back().get();
-  }
-  selection->pages.push_back(page);
-  if (highlight) window->SetThumbnailSelection(selection->pages);
-  return selection;
+  window->AddToThumbnailSelection(CheckedPage(window, addData));
+  return currentData;
 }
 
-void* ThumbnailRemoveFromSelection(AVDoc doc, void* currentData, void* removeData,
-                                   ASBool highlight) {
+void* ThumbnailRemoveFromSelection(AVDoc doc, void* currentData, void* removeData, ASBool) {
   DocWindow* window = CheckedDoc(doc);
-  ThumbnailSelectionData* selection = KnownSelection(currentData);
-  if (selection == nullptr) return currentData;
-  const auto page = static_cast<int>(reinterpret_cast<intptr_t>(removeData));
-  std::erase(selection->pages, page);
-  if (highlight) window->SetThumbnailSelection(selection->pages);
-  return selection;
+  std::vector<int> pages = window->thumbnailSelection();
+  std::erase(pages, PageOfData(removeData));
+  window->SetThumbnailSelection(std::move(pages));
+  return currentData;
 }
 
-void ThumbnailShowSelection(AVDoc doc, void* data) {
-  DocWindow* window = CheckedDoc(doc);
-  if (ThumbnailSelectionData* selection = KnownSelection(data)) {
-    window->SetThumbnailSelection(selection->pages);
-  }
-  window->ShowThumbnailSelection();
-}
+void ThumbnailShowSelection(AVDoc doc, void*) { CheckedDoc(doc)->ShowThumbnailSelection(); }
 
 AVDocSelectionServerRec thumbnailServer{
     sizeof(AVDocSelectionServerRec),
@@ -114,11 +90,15 @@ AVPageView AVDocGetPageView_Impl(AVDoc doc) {
 
 void AVDocSetViewMode_Impl(AVDoc doc, PDPageMode mode) { CheckedDoc(doc)->SetViewMode(mode); }
 
+// -1 clears the thumbnail selection; a page index makes that page the selection.
 ASBool AVDocSetSelection_Impl(AVDoc doc, ASAtom type, void* data, ASBool) {
   DocWindow* window = CheckedDoc(doc);
   if (!IsThumbnailType(type)) throw HostError(kHostErrNotImplemented, "selection type");
-  ThumbnailSelectionData* selection = KnownSelection(data);
-  window->SetThumbnailSelection(selection != nullptr ? selection->pages : std::vector<int>{});
+  if (PageOfData(data) == -1) {
+    window->SetThumbnailSelection({});
+  } else {
+    window->SetThumbnailSelection({CheckedPage(window, data)});
+  }
   return 1;
 }
 
