@@ -48,6 +48,14 @@ void ClearBookmarkTree(HWND tree, BookmarkModel& model, BookmarkTreeItems& items
   if (tree) SendMessageA(tree, TVM_DELETEITEM, 0, reinterpret_cast<LPARAM>(TVI_ROOT));
   for (TreeItemHandle& parent : model.levelParents) parent = TVI_ROOT;
   items.count = 0;
+  items.shape = TreeShape{};
+}
+
+int32_t EntryOfItem(const BookmarkTreeItems& items, TreeItemHandle item) {
+  if (!item) return -1;
+  for (int32_t i = 0; i < items.count; ++i)
+    if (items.items[i] == item) return i;
+  return -1;
 }
 
 void FillBookmarkTree(HWND tree, BookmarkModel& model, BookmarkTreeItems& items,
@@ -77,6 +85,7 @@ void FillBookmarkTree(HWND tree, BookmarkModel& model, BookmarkTreeItems& items,
     items.items[items.count++] = item;
     pump.Step();
   }
+  items.shape = BuildTreeShape(model);
   if (!timed) return;
   timing.insertsMs = insertWatch.ElapsedMs() - pump.PumpedMs();
   timing.pumpMs = pump.PumpedMs();

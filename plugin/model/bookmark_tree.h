@@ -5,6 +5,7 @@
 
 #include "bookmark_model.h"
 #include "timing_log.h"
+#include "tree_shape.h"
 
 // The items FillBookmarkTree inserted, one per entry and in the model's order, which
 // is the tree's own pre-order. Walking the tree by asking it for each next item costs
@@ -12,7 +13,12 @@
 struct BookmarkTreeItems {
   int32_t count = 0;
   TreeItemHandle items[kBookmarkCapacity] = {};
+  // How the items hang together.
+  TreeShape shape;
 };
+
+// The entry of a tree item; -1 for an item that is not one of them.
+int32_t EntryOfItem(const BookmarkTreeItems& items, TreeItemHandle item);
 
 // Deletes every item of the tree and sets every level parent to the tree's root.
 void ClearBookmarkTree(HWND tree, BookmarkModel& model, BookmarkTreeItems& items);

@@ -37,6 +37,22 @@ std::string FormatExpandTiming(const ExpandTiming& t) {
   return line;
 }
 
+std::string FormatChecksTiming(const ChecksTiming& t) {
+  char line[256];
+  std::snprintf(line, sizeof line,
+                "checks tool=%s read=%d changed=%d rules=%.1fms apply=%.1fms pump=%.1fms hidden=%d",
+                t.tool, t.read, t.changed, t.rulesMs, t.applyMs, t.pumpMs, t.treeHidden ? 1 : 0);
+  return line;
+}
+
+std::string FormatRefreshTiming(const RefreshTiming& t) {
+  char line[256];
+  std::snprintf(line, sizeof line,
+                "refresh read=%.1fms mark=%.1fms drop=%.1fms pump=%.1fms checked=%d ticked=%d",
+                t.readMs, t.markMs, t.dropMs, t.pumpMs, t.checked, t.ticked);
+  return line;
+}
+
 std::string TimingLogFile(const char* variable) {
   if (variable[0] == '/') return std::string("Z:") + variable;
   return variable;

@@ -31,7 +31,29 @@ struct ExpandTiming {
   bool treeHidden = false;  // hidden by us for the change
 };
 
+// A change of many check boxes: a select tool or a click on an item with children.
+struct ChecksTiming {
+  const char* tool = "";
+  int read = 0;           // boxes read from the control
+  int changed = 0;        // boxes written
+  double rulesMs = 0;     // working out the boxes, reads included
+  double applyMs = 0;     // writing them
+  double pumpMs = 0;
+  bool treeHidden = false;
+};
+
+struct RefreshTiming {
+  double readMs = 0;   // the check boxes from the control
+  double markMs = 0;   // ticking the entries of the checked items
+  double dropMs = 0;   // dropping nested ranges
+  double pumpMs = 0;
+  int checked = 0;
+  int ticked = 0;
+};
+
 std::string FormatBuildTiming(const BuildTiming& timing);
+std::string FormatChecksTiming(const ChecksTiming& timing);
+std::string FormatRefreshTiming(const RefreshTiming& timing);
 std::string FormatFillTiming(const FillTiming& timing);
 std::string FormatExpandTiming(const ExpandTiming& timing);
 

@@ -7,7 +7,6 @@
 
 namespace {
 
-constexpr UINT_PTR kRecountTimer = 1;
 constexpr int kToolTipMaxWidth = 32767;
 constexpr int kToolTipAutoPopMs = 20000;
 
@@ -33,6 +32,7 @@ BEGIN_MESSAGE_MAP(CMainDlg)
   ON_COMMAND(IDC_SELECT_ALL, OnSelectAll)
   ON_COMMAND(IDC_FIND_TEXT, OnFindText)
   ON_NOTIFY(NM_CLICK, IDC_BOOKMARK_TREE, OnTreeClick)
+  ON_NOTIFY(NM_DBLCLK, IDC_BOOKMARK_TREE, OnTreeDoubleClick)
   ON_NOTIFY(TVN_SELCHANGEDA, IDC_BOOKMARK_TREE, OnTreeSelectionChanged)
   ON_NOTIFY(TVN_KEYDOWN, IDC_BOOKMARK_TREE, OnTreeKeyDown)
   ON_MESSAGE(WM_TIMER, OnTimer)
@@ -145,22 +145,10 @@ void CMainDlg::OnClose() {
   EndDialog(IDOK);
 }
 
-bool CMainDlg::OnTimer(WPARAM, LPARAM, LRESULT*) {
-  KillTimer(GetSafeHwnd(), kRecountTimer);
-  return false;
-}
-
 void CMainDlg::OnSilentPrint() {}
 
 void CMainDlg::OnPrint() {}
-void CMainDlg::OnSelectAll() {}
-void CMainDlg::OnFindText() {}
-void CMainDlg::OnTreeClick(NMHDR*, LRESULT* result) { *result = 0; }
-void CMainDlg::OnTreeSelectionChanged(NMHDR*, LRESULT* result) { *result = 0; }
-void CMainDlg::OnTreeKeyDown(NMHDR*, LRESULT* result) { *result = 0; }
-void CMainDlg::OnSelectThumbnails() {}
 void CMainDlg::OnSetup() {}
-void CMainDlg::OnSelectLevel() {}
 void CMainDlg::OnAddBanners() {}
 void CMainDlg::OnBannerSetup() {}
 void CMainDlg::OnRemoveAllBanners() {}

@@ -8,6 +8,7 @@
 #include "framework/tooltip.h"
 #include "model/bookmark_model.h"
 #include "model/bookmark_tree.h"
+#include "model/thumbnail_plan.h"
 #include "settings/print_settings.h"
 #include "setup_dlg.h"
 
@@ -37,6 +38,10 @@ class CMainDlg : public CDialog {
   CSetupDlg setup;
   // Pages of the ticked bookmarks: the first number of the status line.
   int tickedPageCount = 0;
+  // The pages "Select thumbnails" selected last, each followed by ",", of all levels
+  // and by the level of the bookmark they came from.
+  std::string thumbnailPageList;
+  std::string levelThumbnailPageLists[kThumbnailLevelLists];
 
   BookmarkModel model;
   BookmarkTreeItems treeItems;
@@ -49,6 +54,19 @@ class CMainDlg : public CDialog {
   void ExpandBookmarkTree(int code);
   // Shows "Pg <ticked pages>/<page count>" in the status line.
   void UpdatePageCount();
+
+  // Checking and selection.
+  void SetAllChecks(bool checked);
+  // The ticking rule for an item whose box the user is turning from oldState.
+  void ApplyAutoCheck(TreeItemHandle item, bool oldState);
+  void CheckLevel(int level);
+  void CheckByText(const std::string& text);
+  // Shows the item's first page, and performs its bookmark's action when it has one.
+  void GoToBookmark(TreeItemHandle item);
+  // The entries' ticked values from the check boxes (the refresh without pruning).
+  void MarkTickedFromTree();
+  void RefreshSelection(bool dropNested);
+  void SelectThumbnails();
 
   // Reads a settings file into the values and the controls; `path` becomes the
   // settings file path. A file that cannot be opened changes nothing more.
@@ -70,6 +88,8 @@ class CMainDlg : public CDialog {
   void SelectPageSizeEntry();
   void CreateToolTips();
   HWND Tree() const;
+  // The refresh follows 50 ms after the last change of check boxes.
+  void StartRecountTimer();
 
   // The command table's handlers.
   bool OnSysCommand(WPARAM, LPARAM, LRESULT* result);
@@ -85,6 +105,10 @@ class CMainDlg : public CDialog {
   void OnSelectAll();
   void OnFindText();
   void OnTreeClick(NMHDR* header, LRESULT* result);
+  void OnTreeDoubleClick(NMHDR* header, LRESULT* result);
+  // A click at the cursor: on a check box, the ticking rule; on a label (unless it is
+  // the second click of a double click), the bookmark's page.
+  void HandleTreeClick(bool secondClick);
   void OnTreeSelectionChanged(NMHDR* header, LRESULT* result);
   void OnTreeKeyDown(NMHDR* header, LRESULT* result);
   bool OnTimer(WPARAM, LPARAM, LRESULT* result);

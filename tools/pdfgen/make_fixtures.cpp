@@ -301,6 +301,24 @@ DocumentSpec Layered() {
   return doc;
 }
 
+// Three levels for the ticking rules and the select tools: a parent of pages 1-10 with
+// a child of 3-4, a range of 5-9, titles with "ch" in them, one-page bookmarks
+// inside and outside the others.
+DocumentSpec Checking() {
+  DocumentSpec doc = Pages(21);
+  const Target d = Target::DestArray;
+  doc.outline = {
+      Bookmark("Chapter 1", 1, d,
+               {Bookmark("Overview", 1),
+                Bookmark("Details", 3, d, {Bookmark("Figures", 3), Bookmark("Tables", 4)}),
+                Bookmark("Summary", 5), Bookmark("Notes", 10)}),
+      Bookmark("Chapter 2", 11, d, {Bookmark("Setup", 11), Bookmark("Use", 15)}),
+      Bookmark("Appendix: Chart", 19),
+      Bookmark("Index", 21),
+  };
+  return doc;
+}
+
 struct Fixture {
   const char* file;
   std::function<DocumentSpec()> make;
@@ -327,6 +345,7 @@ const std::vector<Fixture>& Fixtures() {
       {"non-string-titles.pdf", NonStringTitles},
       {"long-titles.pdf", LongTitles},
       {"layered.pdf", Layered},
+      {"checking.pdf", Checking},
   };
   return fixtures;
 }

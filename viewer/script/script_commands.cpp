@@ -57,6 +57,8 @@ std::vector<CommandSpec> BuildTable() {
        {Form({{ArgKind::PageList, "PAGES|none", {}}})}},
       {"expect-thumbs-shown", Command::ExpectThumbsShown, "expect-thumbs-shown yes|no",
        {Form({yesNo})}},
+      {"expect-layers", Command::ExpectLayers, "expect-layers NAMES|none",
+       {Form({Text("NAMES|none")})}},
 
       {"wait-window", Command::WaitWindow, "wait-window CAPTION", {Form({Text("CAPTION")})}},
       {"wait-gone", Command::WaitGone, "wait-gone", {Form({})}},

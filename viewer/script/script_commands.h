@@ -10,7 +10,7 @@ enum class Command {
   Open, Save, Quit, Timeout, WaitFile,
   Menu, ExpectMenu, Button, ExpectButton, ExpectButtonBefore,
   ExpectPlugin, ExpectTool, ExpectNoTool, ExpectNotification,
-  ExpectPages, ExpectPage, ExpectThumbs, ExpectThumbsShown,
+  ExpectPages, ExpectPage, ExpectThumbs, ExpectThumbsShown, ExpectLayers,
   WaitWindow, WaitGone, ExpectNoWindow, ExpectWindowCount, CloseBox,
   Resize, Maximize, ExpectRect, ExpectRectDlu,
   Click, SetText, ExpectText, Check, ExpectCheck, ExpectEnabled, Choose,

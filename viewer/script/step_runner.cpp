@@ -44,7 +44,8 @@ StepOutcome RunStep(DriverContext& context, const Step& step) {
     case Command::ExpectPages:
     case Command::ExpectPage:
     case Command::ExpectThumbs:
-    case Command::ExpectThumbsShown: RunExpectDocument(context, step); break;
+    case Command::ExpectThumbsShown:
+    case Command::ExpectLayers: RunExpectDocument(context, step); break;
     case Command::WaitWindow: RunWaitWindow(context, step); break;
     case Command::WaitGone: RunWaitGone(context, step); break;
     case Command::CloseBox: RunCloseBox(context, step); break;

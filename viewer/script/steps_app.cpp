@@ -193,6 +193,12 @@ void RunExpectDocument(DriverContext& context, const Step& step) {
         return facts.thumbnailSelection == wanted
                    ? "" : "the thumbnail selection is " + FormatPageList(facts.thumbnailSelection);
       }
+      case Command::ExpectLayers: {
+        std::string shown;
+        for (const std::string& name : facts.visibleLayers) shown += (shown.empty() ? "" : ",") + name;
+        if (shown.empty()) shown = "none";
+        return shown == step.args[0] ? "" : "the layers shown are " + shown;
+      }
       case Command::ExpectThumbsShown:
         return facts.thumbnailsShown == (step.args[0] == "yes")
                    ? "" : facts.thumbnailsShown ? "the thumbnails are shown"

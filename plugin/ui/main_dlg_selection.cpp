@@ -1,0 +1,342 @@
+// The main dialog's checking and selection: the ticking rules, the select tools, the
+// jump to a bookmark's page, the selection refresh and "Select thumbnails".
+#include <windows.h>
+#include <commctrl.h>
+
+#include <cstdint>
+#include <cstring>
+#include <string>
+
+#include "framework/message_pump.h"
+#include "framework/stopwatch.h"
+#include "host/error_frame.h"
+#include "main_dlg.h"
+#include "model/bookmark_label.h"
+#include "model/bookmark_lookup.h"
+#include "model/tree_check_boxes.h"
+
+namespace {
+
+constexpr UINT_PTR kRecountTimer = 1;
+constexpr UINT kRecountDelayMs = 50;
+
+std::string ItemLabel(HWND tree, HTREEITEM item) {
+  char text[kLabelBufferSize] = {};
+  TVITEMA request{};
+  request.mask = TVIF_HANDLE | TVIF_TEXT;
+  request.hItem = item;
+  request.pszText = text;
+  request.cchTextMax = sizeof text;
+  SendMessageA(tree, TVM_GETITEMA, 0, reinterpret_cast<LPARAM>(&request));
+  return text;
+}
+
+// Lower case as the system's code page has it, multi-byte characters included.
+std::string LowerCase(std::string text) {
+  if (!text.empty()) CharLowerBuffA(text.data(), static_cast<DWORD>(text.size()));
+  return text;
+}
+
+// Each host call below in a frame of its own: a raise makes it answer "not done".
+AVDoc ActiveDocument() {
+  AVDoc volatile doc = nullptr;
+  HOST_DURING
+    doc = host::AVAppGetActiveDoc();
+  HOST_HANDLER
+    doc = nullptr;
+  HOST_END_HANDLER
+  return doc;
+}
+
+void ShowPage(AVDoc doc, int32_t page) {
+  HOST_DURING
+    host::AVPageViewGoTo(host::AVDocGetPageView(doc), page);
+  HOST_HANDLER
+  HOST_END_HANDLER
+}
+
+void PerformAction(AVDoc doc, PDAction action) {
+  HOST_DURING
+    host::AVDocPerformAction(doc, action);
+  HOST_HANDLER
+  HOST_END_HANDLER
+}
+
+// The thumbnails pane shown and the selection type looked up; false on a raise.
+struct ThumbnailTarget {
+  AVPageView pageView = nullptr;
+  ASAtom type = 0;
+  AVDocSelectionServer server = nullptr;
+};
+
+bool PrepareThumbnails(AVDoc doc, bool selecting, ThumbnailTarget& target) {
+  volatile bool done = false;
+  HOST_DURING
+    host::AVDocSetViewMode(doc, PDUseThumbs);
+    target.pageView = host::AVDocGetPageView(doc);
+    target.type = host::ASAtomFromString("Thumbnail");
+    if (selecting) {
+      target.server = host::AVDocGetSelectionServerByType(target.type);
+    } else {
+      host::AVDocSetSelection(doc, target.type, reinterpret_cast<void*>(intptr_t{-1}), false);
+    }
+    done = true;
+  HOST_HANDLER
+  HOST_END_HANDLER
+  return done;
+}
+
+// Page indexes travel as the selection's data.
+void* PageData(int32_t page) { return reinterpret_cast<void*>(static_cast<intptr_t>(page - 1)); }
+
+bool StartThumbnailSelection(AVDoc doc, const ThumbnailTarget& target, int32_t page) {
+  volatile bool done = false;
+  HOST_DURING
+    done = host::AVDocSetSelection(doc, target.type, PageData(page), true) != 0;
+  HOST_HANDLER
+  HOST_END_HANDLER
+  return done;
+}
+
+bool AddThumbnail(AVDoc doc, const ThumbnailTarget& target, int32_t page) {
+  if (!target.server->AddToSelection) return false;
+  volatile bool done = false;
+  HOST_DURING
+    target.server->AddToSelection(doc, nullptr, PageData(page), true);
+    done = true;
+  HOST_HANDLER
+  HOST_END_HANDLER
+  return done;
+}
+
+void ShowThumbnailSelection(AVDoc doc, const ThumbnailTarget& target) {
+  HOST_DURING
+    host::AVDocShowSelection(doc);
+    host::AVPageViewDrawNow(target.pageView);
+  HOST_HANDLER
+  HOST_END_HANDLER
+}
+
+}  // namespace
+
+void CMainDlg::StartRecountTimer() { SetTimer(GetSafeHwnd(), kRecountTimer, kRecountDelayMs, nullptr); }
+
+void CMainDlg::SetAllChecks(bool checked) {
+  const bool timed = TimingLogEnabled();
+  const CStopwatch watch;
+  CTreeCheckBoxes boxes(Tree(), treeItems, timed);
+  ::SetAllChecks(treeItems.shape, boxes, checked);
+  ChecksTiming timing;
+  timing.tool = "all";
+  timing.rulesMs = watch.ElapsedMs();
+  timing.changed = boxes.Apply();
+  if (!timed) return;
+  timing.read = boxes.Reads();
+  timing.applyMs = watch.ElapsedMs() - timing.rulesMs - boxes.Pump().PumpedMs();
+  timing.pumpMs = boxes.Pump().PumpedMs();
+  timing.treeHidden = boxes.TreeWasHidden();
+  AppendTimingLine(FormatChecksTiming(timing));
+}
+
+void CMainDlg::ApplyAutoCheck(TreeItemHandle item, bool oldState) {
+  if (setup.intelCheckOff) return;
+  PumpMessages();
+  // Looked up after the pump, which may have rebuilt the tree.
+  const int32_t entry = EntryOfItem(treeItems, item);
+  if (entry < 0) return;
+  CTreeCheckBoxes boxes(Tree(), treeItems, false);
+  ::ApplyAutoCheck(treeItems.shape, boxes, entry, oldState);
+  boxes.Apply();
+}
+
+void CMainDlg::CheckLevel(int level) {
+  const bool timed = TimingLogEnabled();
+  const CStopwatch watch;
+  CTreeCheckBoxes boxes(Tree(), treeItems, timed);
+  ::CheckLevel(treeItems.shape, boxes, level);
+  ChecksTiming timing;
+  timing.tool = "level";
+  timing.rulesMs = watch.ElapsedMs();
+  timing.changed = boxes.Apply();
+  if (!timed) return;
+  timing.applyMs = watch.ElapsedMs() - timing.rulesMs - boxes.Pump().PumpedMs();
+  timing.pumpMs = boxes.Pump().PumpedMs();
+  timing.treeHidden = boxes.TreeWasHidden();
+  AppendTimingLine(FormatChecksTiming(timing));
+}
+
+// The page part of a label is searched too: "pages" finds every bookmark of more
+// than one page.
+void CMainDlg::CheckByText(const std::string& text) {
+  const bool timed = TimingLogEnabled();
+  const CStopwatch watch;
+  const std::string wanted = LowerCase(text);
+  CTreeCheckBoxes boxes(Tree(), treeItems, timed);
+  const auto matches = [&](int32_t entry) {
+    const BookmarkEntry& e = model.entries[entry];
+    const std::string label = LowerCase(BookmarkLabel(model.titles[entry], e.firstPage, e.lastPage));
+    return std::strstr(label.c_str(), wanted.c_str()) != nullptr;
+  };
+  CheckMatching(treeItems.shape, boxes, matches, setup.intelCheckOff == 0);
+  ChecksTiming timing;
+  timing.tool = "text";
+  timing.rulesMs = watch.ElapsedMs();
+  const double pumpedWhileRuling = boxes.Pump().PumpedMs();
+  timing.changed = boxes.Apply();
+  if (!timed) return;
+  timing.read = boxes.Reads();
+  timing.applyMs = watch.ElapsedMs() - timing.rulesMs - (boxes.Pump().PumpedMs() - pumpedWhileRuling);
+  timing.rulesMs -= pumpedWhileRuling;
+  timing.pumpMs = boxes.Pump().PumpedMs();
+  timing.treeHidden = boxes.TreeWasHidden();
+  AppendTimingLine(FormatChecksTiming(timing));
+}
+
+void CMainDlg::GoToBookmark(TreeItemHandle item) {
+  if (!item) return;
+  const AVDoc doc = ActiveDocument();
+  if (!doc) return;
+  const std::string label = ItemLabel(Tree(), item);
+  const LabelPages pages = ParseBookmarkLabel(label.c_str());
+  if (pages.first > 0) ShowPage(doc, pages.first - 1);
+  const int entry = FindEntryByTitlePart(model, LabelTitlePart(label));
+  // Bookmarks of a layered document show their own view and layers.
+  if (entry >= 0 && model.entries[entry].performsAction == 1)
+    PerformAction(doc, model.actions[entry]);
+}
+
+void CMainDlg::MarkTickedFromTree() {
+  CTreeCheckBoxes boxes(Tree(), treeItems, false);
+  MarkTickedEntries(model, treeItems.shape, boxes.ReadAll());
+}
+
+void CMainDlg::RefreshSelection(bool dropNested) {
+  const bool timed = TimingLogEnabled();
+  RefreshTiming timing;
+  const CStopwatch watch;
+  CTreeCheckBoxes boxes(Tree(), treeItems, timed);
+  const CheckStates checked = boxes.ReadAll();
+  timing.readMs = watch.ElapsedMs();
+  MarkTickedEntries(model, treeItems.shape, checked);
+  timing.markMs = watch.ElapsedMs() - timing.readMs;
+  if (dropNested) DropNestedTicks(model);
+  timing.dropMs = watch.ElapsedMs() - timing.readMs - timing.markMs;
+  PumpMessages();
+  tickedPageCount = TickedPageCount(model);
+  UpdatePageCount();
+  if (!timed) return;
+  timing.pumpMs = boxes.Pump().PumpedMs();
+  timing.readMs -= timing.pumpMs;
+  for (const uint8_t c : checked) timing.checked += c;
+  for (int32_t i = 0; i < model.entryCount; ++i) timing.ticked += model.entries[i].ticked;
+  AppendTimingLine(FormatRefreshTiming(timing));
+}
+
+void CMainDlg::SelectThumbnails() {
+  UpdateData(true);
+  thumbnailPageList.clear();
+  for (std::string& list : levelThumbnailPageLists) list.clear();
+  const AVDoc doc = ActiveDocument();
+  if (!doc) return;
+  ThumbnailTarget target;
+  if (!PrepareThumbnails(doc, selectThumbnails != 0, target) || !selectThumbnails) return;
+
+  RefreshSelection(setup.thumbsIncSub1 == 0);
+  const bool firstOnly = setup.thumbsOne != 0 || setup.thumbsPrior != 0;
+  const int32_t shift = setup.thumbsPrior != 0 ? 1 : 0;
+  const std::vector<ThumbnailPage> pages = PlanThumbnailPages(model, firstOnly, shift);
+  // Without a server for thumbnails, no page can be added.
+  if (target.server) {
+    CPeriodicPump pump(false);
+    for (size_t k = 0; k < pages.size(); ++k) {
+      const ThumbnailPage& page = pages[k];
+      // The first page starts the selection afresh; the others join it.
+      const bool added = k == 0 ? StartThumbnailSelection(doc, target, page.page)
+                                : AddThumbnail(doc, target, page.page);
+      if (added) {
+        AppendPageToList(thumbnailPageList, page.page);
+        if (page.level >= 0 && page.level < kThumbnailLevelLists)
+          AppendPageToList(levelThumbnailPageLists[page.level], page.page);
+      }
+      pump.Step();
+    }
+  }
+  ShowThumbnailSelection(doc, target);
+}
+
+void CMainDlg::OnSelectAll() {
+  UpdateData(true);
+  SetAllChecks(selectAll != 0);
+  StartRecountTimer();
+}
+
+void CMainDlg::OnFindText() {
+  UpdateData(true);
+  if (!selectText.empty()) CheckByText(selectText);
+  StartRecountTimer();
+}
+
+void CMainDlg::OnSelectLevel() {
+  if (UpdateData(true)) {
+    if (selectLevel > 0) {
+      CheckLevel(selectLevel);
+    } else if (selectLevel == 0) {
+      selectAll = 0;
+      UpdateData(false);
+      OnSelectAll();
+    }
+  }
+  StartRecountTimer();
+}
+
+void CMainDlg::OnSelectThumbnails() { SelectThumbnails(); }
+
+void CMainDlg::OnTreeClick(NMHDR*, LRESULT* result) {
+  *result = 0;
+  HandleTreeClick(false);
+}
+
+// The control toggles a box on the second click of a double click too.
+void CMainDlg::OnTreeDoubleClick(NMHDR*, LRESULT* result) {
+  *result = 0;
+  HandleTreeClick(true);
+}
+
+void CMainDlg::HandleTreeClick(bool secondClick) {
+  HWND tree = Tree();
+  TVHITTESTINFO hit{};
+  GetCursorPos(&hit.pt);
+  ScreenToClient(tree, &hit.pt);
+  const auto item = reinterpret_cast<HTREEITEM>(
+      SendMessageA(tree, TVM_HITTEST, 0, reinterpret_cast<LPARAM>(&hit)));
+  if (!item) return;
+  if (hit.flags & TVHT_ONITEMSTATEICON) {
+    ApplyAutoCheck(item, IsItemChecked(tree, item));
+    StartRecountTimer();
+  } else if ((hit.flags & TVHT_ONITEMLABEL) && !secondClick) {
+    GoToBookmark(item);
+  }
+}
+
+void CMainDlg::OnTreeKeyDown(NMHDR* header, LRESULT* result) {
+  *result = 0;
+  const auto* key = reinterpret_cast<const NMTVKEYDOWN*>(header);
+  if (key->wVKey != VK_SPACE) return;
+  HWND tree = Tree();
+  const auto caret =
+      reinterpret_cast<HTREEITEM>(SendMessageA(tree, TVM_GETNEXTITEM, TVGN_CARET, 0));
+  if (caret) ApplyAutoCheck(caret, IsItemChecked(tree, caret));
+  StartRecountTimer();
+}
+
+void CMainDlg::OnTreeSelectionChanged(NMHDR* header, LRESULT* result) {
+  *result = 0;
+  GoToBookmark(reinterpret_cast<const NMTREEVIEWA*>(header)->itemNew.hItem);
+}
+
+// Any timer: the one timer of the dialog is the recount's.
+bool CMainDlg::OnTimer(WPARAM, LPARAM, LRESULT*) {
+  KillTimer(GetSafeHwnd(), kRecountTimer);
+  RefreshSelection(true);
+  return false;
+}
