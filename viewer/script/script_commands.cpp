@@ -134,6 +134,8 @@ std::vector<CommandSpec> BuildTable() {
        {Form({Path("FILE")})}},
 
       {"mark", Command::Mark, "mark LABEL", {Form({Text("LABEL")})}},
+      {"probe-start", Command::ProbeStart, "probe-start", {Form({})}},
+      {"probe-stop", Command::ProbeStop, "probe-stop LABEL", {Form({Text("LABEL")})}},
   };
 }
 

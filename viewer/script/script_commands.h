@@ -19,7 +19,7 @@ enum class Command {
   ExpectTreeLabelLength, ExpectTreeDepth, ExpectTreeExpanded, ExpectTreeFile, SaveTree,
   AnswerBox, ExpectNoBox, ExpectTooltip, AnswerFile, AnswerColour, AnswerPrint,
   Screenshot, ScreenshotScreen, ScreenshotMain,
-  Mark,
+  Mark, ProbeStart, ProbeStop,
 };
 
 enum class ArgKind {

@@ -85,6 +85,8 @@ StepOutcome RunStep(DriverContext& context, const Step& step) {
     case Command::ScreenshotScreen:
     case Command::ScreenshotMain: RunScreenshot(context, step); break;
     case Command::Mark: context.mark(step.args[0]); break;
+    case Command::ProbeStart: RunProbeStart(context, step); break;
+    case Command::ProbeStop: RunProbeStop(context, step); break;
   }
   return StepOutcome::Continue;
 }

@@ -67,6 +67,10 @@ void RunExpectRectDlu(DriverContext& context, const Step& step);
 // Pictures (steps_screenshot.cpp).
 void RunScreenshot(DriverContext& context, const Step& step);
 
+// steps_probe.cpp
+void RunProbeStart(DriverContext& context, const Step& step);
+void RunProbeStop(DriverContext& context, const Step& step);
+
 // Shared by the step files.
 int NumberArg(const Step& step, size_t index);
 // Waits for the target to have a control with this id and answers it.

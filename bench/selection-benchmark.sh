@@ -1,0 +1,69 @@
+#!/usr/bin/env bash
+# The selection benchmark, on the tree benchmark's document (20000 pages, 16384
+# bookmarks five levels deep): "Select all (toggle)", "Select bookmark level:" 1 and a
+# text that every label holds, each with the refresh that follows it, in the real tree
+# control collapsed and fully expanded; how long the dialog kept input waiting
+# meanwhile; and the refresh itself away from the control, the dialog's way beside
+# the plain way. A benchmark: it judges nothing and fails only when it cannot run.
+#   TESSALY_BUILD=build bench/selection-benchmark.sh
+set -euo pipefail
+here=$(cd "$(dirname "$0")" && pwd)
+root=$(cd "$here/.." && pwd)
+: "${TESSALY_BUILD:?TESSALY_BUILD must name the build folder}"
+
+out="$TESSALY_BUILD/bench"
+mkdir -p "$out"
+document="$out/big.pdf"
+generator="$TESSALY_BUILD/native/tools/make-big-document"
+if [ ! -f "$document" ] || [ "$generator" -nt "$document" ]; then
+  "$generator" "$document" >/dev/null
+fi
+
+echo "Selection benchmark: $(basename "$document"), 20000 pages, 16384 bookmarks"
+echo
+"$TESSALY_BUILD/native/refresh-benchmark"
+echo
+
+timings="$out/selection-timings.txt"
+: >"$timings"
+marks="$out/selection-marks.txt"
+export TESSALY_TIMINGS="$timings"
+export TESSALY_BENCH_DOCUMENT="$document"
+finished=1
+if ! "$root/tests/e2e/run-script.sh" "$here/selection-benchmark.tvs" >"$marks" 2>"$out/selection-errors.txt"; then
+  finished=0
+fi
+
+span() {
+  awk -v from="$1" -v to="$2" '
+    /^mark / { label = $0; sub(/^mark /, "", label); sub(/: [0-9.]+ ms$/, "", label)
+               value = $(NF - 1); at[label] = value }
+    END { if ((from in at) && (to in at)) printf "%.2f s", (at[to] - at[from]) / 1000; else printf "-" }
+  ' "$marks"
+}
+probe() {
+  awk -v label="$1" 'index($0, "probe " label ": ") == 1 { sub(/^probe [^:]*: /, ""); print; found = 1 }
+                     END { if (!found) print "-" }' "$marks"
+}
+
+echo "In the tree control, from the click to the new \"Pg\" (the refresh waits 50 ms"
+echo "after the last change), and the longest time the dialog kept input waiting:"
+row() { printf '  %-40s %9s   %s\n' "$1" "$(span "$2: clicked" "$2: counted")" "$(probe "$3")"; }
+row "collapsed tree: Select all" "collapsed all" "collapsed: select all"
+row "expanded tree: Select all" "expanded all" "expanded: select all"
+row "expanded tree: Select all cleared" "expanded none" "expanded: select all cleared"
+row "expanded tree: Select bookmark level: 1" "expanded level" "expanded: level 1"
+row "expanded tree: text in every label" "expanded text" "expanded: text"
+if [ "$finished" -eq 0 ]; then
+  echo "(the viewer run stopped early; figures shown as - were not reached:"
+  grep -v '^X connection' "$out/selection-errors.txt" | sed 's/^/  /'
+  echo ")"
+fi
+echo
+echo "Where the time goes (the plug-in's TESSALY_TIMINGS):"
+if [ -s "$timings" ]; then
+  grep -E '^(checks|refresh) ' "$timings" | sed 's/^/  /'
+else
+  echo "  (the plug-in wrote no timings)"
+fi
+[ "$finished" -eq 1 ]
