@@ -26,11 +26,7 @@ CTreeHiddenDuringChange::~CTreeHiddenDuringChange() {
   if (hadFocus_) SetFocus(tree_);
 }
 
-namespace {
-
-// Scrolls the tree so that `item`, which is shown, is its first row. (Asking the
-// control to make it the first visible item does nothing when it is the selected item.)
-void ScrollItemToTop(HWND tree, HTREEITEM item) {
+void ScrollItemToTop(HWND tree, TreeItemHandle item) {
   // The request takes the item in the rectangle it fills.
   RECT row{};
   static_assert(sizeof row >= sizeof item);
@@ -41,8 +37,6 @@ void ScrollItemToTop(HWND tree, HTREEITEM item) {
   const int position = GetScrollPos(tree, SB_VERT) + row.top / static_cast<int>(rowHeight);
   SendMessageA(tree, WM_VSCROLL, MAKEWPARAM(SB_THUMBPOSITION, position < 0 ? 0 : position), 0);
 }
-
-}  // namespace
 
 void ClearBookmarkTree(HWND tree, BookmarkModel& model, BookmarkTreeItems& items) {
   if (tree) SendMessageA(tree, TVM_DELETEITEM, 0, reinterpret_cast<LPARAM>(TVI_ROOT));

@@ -34,6 +34,10 @@ void FillBookmarkTree(HWND tree, BookmarkModel& model, BookmarkTreeItems& items,
 void ExpandBookmarkTree(HWND tree, const BookmarkModel& model, const BookmarkTreeItems& items,
                         int code, ExpandTiming& timing);
 
+// Scrolls the tree so that `item`, which is shown, is its first row. (Asking the
+// control to make it the first visible item does nothing when it is the selected item.)
+void ScrollItemToTop(HWND tree, TreeItemHandle item);
+
 // Hides a shown tree control for a bulk change and shows it again afterwards, with
 // the focus back if it had it.
 class CTreeHiddenDuringChange {

@@ -26,12 +26,14 @@ void SetItemChecked(HWND tree, HTREEITEM item, bool checked) {
   SendMessageA(tree, TVM_SETITEMA, 0, reinterpret_cast<LPARAM>(&change));
 }
 
-CTreeCheckBoxes::CTreeCheckBoxes(HWND tree, const BookmarkTreeItems& items, bool timed)
+CTreeCheckBoxes::CTreeCheckBoxes(HWND tree, const BookmarkTreeItems& items, bool timed,
+                                 int* quietSelection)
     : tree_(tree),
       items_(items),
       shown_(static_cast<size_t>(items.count), -1),
       wanted_(static_cast<size_t>(items.count), -1),
-      pump_(timed) {}
+      pump_(timed),
+      quietSelection_(quietSelection) {}
 
 bool CTreeCheckBoxes::IsChecked(int32_t entry) {
   if (!Has(entry)) return false;
@@ -59,6 +61,45 @@ CheckStates CTreeCheckBoxes::ReadAll() {
   return states;
 }
 
+std::vector<int32_t> CTreeCheckBoxes::FoldBranchesOf(const std::vector<int32_t>& changes) {
+  const TreeShape& shape = items_.shape;
+  std::vector<uint8_t> holdsChanges(static_cast<size_t>(items_.count), 0);
+  std::vector<int32_t> tops;
+  for (const int32_t entry : changes) {
+    int32_t top = entry;
+    while (shape.parent[top] >= 0) top = shape.parent[top];
+    if (top == entry || holdsChanges[static_cast<size_t>(top)]) continue;
+    holdsChanges[static_cast<size_t>(top)] = 1;
+    tops.push_back(top);
+  }
+  std::vector<int32_t> folded;
+  for (const int32_t top : tops) {
+    HTREEITEM item = items_.items[top];
+    const auto state = static_cast<UINT>(
+        SendMessageA(tree_, TVM_GETITEMSTATE, reinterpret_cast<WPARAM>(item), TVIS_EXPANDED));
+    if (!(state & TVIS_EXPANDED)) continue;
+    // The branch's own items keep their open state for when it opens again.
+    SendMessageA(tree_, TVM_EXPAND, TVE_COLLAPSE, reinterpret_cast<LPARAM>(item));
+    folded.push_back(top);
+    pump_.Step();
+  }
+  return folded;
+}
+
+void CTreeCheckBoxes::Unfold(const std::vector<int32_t>& folded, HTREEITEM firstShown,
+                             HTREEITEM selected) {
+  if (folded.empty()) return;
+  for (const int32_t top : folded) {
+    SendMessageA(tree_, TVM_EXPAND, TVE_EXPAND, reinterpret_cast<LPARAM>(items_.items[top]));
+    pump_.Step();
+  }
+  // Folding moved the selection up to a folded item; opening scrolled the view.
+  if (selected &&
+      reinterpret_cast<HTREEITEM>(SendMessageA(tree_, TVM_GETNEXTITEM, TVGN_CARET, 0)) != selected)
+    SendMessageA(tree_, TVM_SELECTITEM, TVGN_CARET, reinterpret_cast<LPARAM>(selected));
+  if (firstShown) ScrollItemToTop(tree_, firstShown);
+}
+
 int CTreeCheckBoxes::Apply() {
   std::vector<int32_t> changes;
   for (const int32_t entry : set_) {
@@ -67,13 +108,24 @@ int CTreeCheckBoxes::Apply() {
   }
   // Hidden, the control takes no clicks meanwhile, so the queue can be drained.
   const bool bulk = changes.size() > kChangesWhileShown;
-  {
-    const CTreeHiddenDuringChange hidden(bulk ? tree_ : nullptr);
+  if (bulk) {
+    const CTreeHiddenDuringChange hidden(tree_);
     treeWasHidden_ = hidden.Hidden();
+    const auto firstShown = reinterpret_cast<HTREEITEM>(
+        SendMessageA(tree_, TVM_GETNEXTITEM, TVGN_FIRSTVISIBLE, 0));
+    const auto selected =
+        reinterpret_cast<HTREEITEM>(SendMessageA(tree_, TVM_GETNEXTITEM, TVGN_CARET, 0));
+    if (quietSelection_) ++*quietSelection_;
+    const std::vector<int32_t> folded = FoldBranchesOf(changes);
     for (const int32_t entry : changes) {
       SetItemChecked(tree_, items_.items[entry], wanted_[static_cast<size_t>(entry)] != 0);
-      if (bulk) pump_.Step();
+      pump_.Step();
     }
+    Unfold(folded, firstShown, selected);
+    if (quietSelection_) --*quietSelection_;
+  } else {
+    for (const int32_t entry : changes)
+      SetItemChecked(tree_, items_.items[entry], wanted_[static_cast<size_t>(entry)] != 0);
   }
   for (const int32_t entry : set_) {
     const auto at = static_cast<size_t>(entry);

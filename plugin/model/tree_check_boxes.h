@@ -1,7 +1,9 @@
 // The check boxes of the bookmark tree control, read and written for the checking
 // rules. Every request to Wine's tree control searches all its items for the handle,
-// and every change of a shown item lays out all shown items again, so boxes are read
-// once each and written together at the end, many at once with the control hidden.
+// and every change of an item whose branch is open lays out all open items again
+// (whether the control is shown or not), so boxes are read once each and written
+// together at the end; many at once are written with the control hidden and the open
+// top-level branches that hold them folded meanwhile.
 #pragma once
 
 #include <windows.h>
@@ -19,8 +21,11 @@ void SetItemChecked(HWND tree, HTREEITEM item, bool checked);
 
 class CTreeCheckBoxes final : public CheckBoxes {
  public:
-  // `timed`: keep figures for the timing log.
-  CTreeCheckBoxes(HWND tree, const BookmarkTreeItems& items, bool timed);
+  // `timed`: keep figures for the timing log. While branches are folded and opened
+  // again, `quietSelection` (when given) is raised: the selection moves and comes
+  // back, and that is no choice of the user's.
+  CTreeCheckBoxes(HWND tree, const BookmarkTreeItems& items, bool timed,
+                  int* quietSelection = nullptr);
 
   bool IsChecked(int32_t entry) override;
   void SetChecked(int32_t entry, bool checked) override;
@@ -36,6 +41,9 @@ class CTreeCheckBoxes final : public CheckBoxes {
 
  private:
   bool Has(int32_t entry) const { return entry >= 0 && entry < items_.count && items_.items[entry]; }
+  // Folds the open top-level branches that hold changes below their top; answers them.
+  std::vector<int32_t> FoldBranchesOf(const std::vector<int32_t>& changes);
+  void Unfold(const std::vector<int32_t>& folded, HTREEITEM firstShown, HTREEITEM selected);
 
   HWND tree_;
   const BookmarkTreeItems& items_;
@@ -43,6 +51,7 @@ class CTreeCheckBoxes final : public CheckBoxes {
   std::vector<int8_t> wanted_;  // by entry: as set, -1 not set
   std::vector<int32_t> set_;    // entries set, each once
   CPeriodicPump pump_;
+  int* quietSelection_;
   int reads_ = 0;
   bool treeWasHidden_ = false;
 };

@@ -134,6 +134,9 @@ class CMainDlg : public CDialog {
   void OnExportNamesNested();
 
   CToolTipCtrl toolTips_;
+  // Raised while a bulk change of check boxes moves the tree's selection and puts it
+  // back: the bookmark's page is not shown for that.
+  int quietSelection_ = 0;
 
   DECLARE_MESSAGE_MAP(CMainDlg, CDialog)
 };

@@ -124,7 +124,7 @@ void CMainDlg::StartRecountTimer() { SetTimer(GetSafeHwnd(), kRecountTimer, kRec
 void CMainDlg::SetAllChecks(bool checked) {
   const bool timed = TimingLogEnabled();
   const CStopwatch watch;
-  CTreeCheckBoxes boxes(Tree(), treeItems, timed);
+  CTreeCheckBoxes boxes(Tree(), treeItems, timed, &quietSelection_);
   ::SetAllChecks(treeItems.shape, boxes, checked);
   ChecksTiming timing;
   timing.tool = "all";
@@ -144,7 +144,7 @@ void CMainDlg::ApplyAutoCheck(TreeItemHandle item, bool oldState) {
   // Looked up after the pump, which may have rebuilt the tree.
   const int32_t entry = EntryOfItem(treeItems, item);
   if (entry < 0) return;
-  CTreeCheckBoxes boxes(Tree(), treeItems, false);
+  CTreeCheckBoxes boxes(Tree(), treeItems, false, &quietSelection_);
   ::ApplyAutoCheck(treeItems.shape, boxes, entry, oldState);
   boxes.Apply();
 }
@@ -152,7 +152,7 @@ void CMainDlg::ApplyAutoCheck(TreeItemHandle item, bool oldState) {
 void CMainDlg::CheckLevel(int level) {
   const bool timed = TimingLogEnabled();
   const CStopwatch watch;
-  CTreeCheckBoxes boxes(Tree(), treeItems, timed);
+  CTreeCheckBoxes boxes(Tree(), treeItems, timed, &quietSelection_);
   ::CheckLevel(treeItems.shape, boxes, level);
   ChecksTiming timing;
   timing.tool = "level";
@@ -171,7 +171,7 @@ void CMainDlg::CheckByText(const std::string& text) {
   const bool timed = TimingLogEnabled();
   const CStopwatch watch;
   const std::string wanted = LowerCase(text);
-  CTreeCheckBoxes boxes(Tree(), treeItems, timed);
+  CTreeCheckBoxes boxes(Tree(), treeItems, timed, &quietSelection_);
   const auto matches = [&](int32_t entry) {
     const BookmarkEntry& e = model.entries[entry];
     const std::string label = LowerCase(BookmarkLabel(model.titles[entry], e.firstPage, e.lastPage));
@@ -331,6 +331,7 @@ void CMainDlg::OnTreeKeyDown(NMHDR* header, LRESULT* result) {
 
 void CMainDlg::OnTreeSelectionChanged(NMHDR* header, LRESULT* result) {
   *result = 0;
+  if (quietSelection_) return;
   GoToBookmark(reinterpret_cast<const NMTREEVIEWA*>(header)->itemNew.hItem);
 }
 
