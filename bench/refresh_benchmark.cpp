@@ -3,6 +3,7 @@
 // the dialog refreshes them and as the plain way (every checked item against every
 // entry's label, every pair of entries) does. Prints the times; judges nothing.
 //   refresh-benchmark
+#include <algorithm>
 #include <chrono>
 #include <cstdio>
 #include <memory>
@@ -61,10 +62,11 @@ int main() {
   const CheckStates all(static_cast<size_t>(model->entryCount), 1);
 
   const double quickMark = BestOf(5, [&] { MarkTickedEntries(*model, shape, all); });
-  const double quickDrop = BestOf(5, [&] {
+  double quickDrop = 1e300;
+  for (int r = 0; r < 5; ++r) {
     MarkTickedEntries(*model, shape, all);
-    DropNestedTicks(*model);
-  }) - quickMark;
+    quickDrop = std::min(quickDrop, BestOf(1, [&] { DropNestedTicks(*model); }));
+  }
   const int quickKept = Ticked(*model);
 
   const double plainMark = BestOf(1, [&] { MarkTickedEntriesPlainly(*model, shape, all); });

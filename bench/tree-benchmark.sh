@@ -12,6 +12,8 @@ set -euo pipefail
 here=$(cd "$(dirname "$0")" && pwd)
 root=$(cd "$here/.." && pwd)
 : "${TESSALY_BUILD:?TESSALY_BUILD must name the build folder}"
+TESSALY_BUILD=$(cd "$TESSALY_BUILD" && pwd)
+export TESSALY_BUILD
 variant=big
 generator_flags=()
 if [ "${1:-}" = "--named" ]; then
