@@ -72,8 +72,11 @@ void CMainDlg::LoadSettings(const std::string& path) {
 }
 
 // The first entry that begins with the page size text, ignoring case, else the first.
+// A list without entries keeps the text: selecting the first of none would clear it,
+// and the next save would lose the loaded value.
 void CMainDlg::SelectPageSizeEntry() {
   HWND list = GetDlgItem(IDC_PAGE_SIZE_LIST);
+  if (SendMessageA(list, CB_GETCOUNT, 0, 0) <= 0) return;
   LRESULT index = SendMessageA(list, CB_FINDSTRING, static_cast<WPARAM>(-1),
                                reinterpret_cast<LPARAM>(pageSizeName.c_str()));
   if (index == CB_ERR) index = 0;

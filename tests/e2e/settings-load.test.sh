@@ -64,6 +64,9 @@ load_case leading-separators off off off Two
 # Keys are upper case: the same words in lower or mixed case are not keys.
 load_case lower-case-key off off off Example
 
+# With no page sizes listed, the page size loaded stays as it was written.
+load_case page-size-kept off off off Example
+
 load_case select-text-empty off off off ""
 load_case select-text-two-values off off off a
 
