@@ -11,6 +11,7 @@ extern "C" __declspec(dllexport) ASBool HOSTCALL PlugInMain(ASInt32 appHandshake
                                                             ASInt32* handshakeVersion,
                                                             PISetupSDKProc* setupProc,
                                                             void* windowsData) {
+  if (!handshakeVersion || !setupProc) return false;
   if (auto* data = static_cast<const PIWindowsData*>(windowsData)) {
     theApp.SetModule(static_cast<HINSTANCE>(data->pluginInstance));
     theApp.SetHostWindow(static_cast<HWND>(data->hostWindow));

@@ -4,6 +4,7 @@
 
 #include "callbacks.h"
 #include "commands.h"
+#include "error_frame.h"
 #include "measure_tool.h"
 #include "plugin_objects.h"
 #include "print_notification.h"
@@ -42,21 +43,40 @@ void AddToolButton(AVExecuteProc execute, AVComputeEnabledProc enabled) {
   host::AVToolButtonSetHelpText(button, "Tessaly");
 }
 
+void AddMainMenuItem() {
+  AddMenuItem(host::AVAppGetMenubar(), "Extensions", "&Tessaly", "ADBE:Tessaly",
+              host::CreateCallback(&OpenMainDialog), host::CreateCallback(&IsDocumentActive));
+}
+
+void AddAboutMenuItem() {
+  AddMenuItem(host::AVAppGetMenubar(), "AboutExtensions", "About Tessaly...",
+              "ADBE:AboutTessaly", host::CreateCallback(&OpenAboutBox), nullptr);
+}
+
+void AddMainToolButton() {
+  AddToolButton(host::CreateCallback(&OpenMainDialog), host::CreateCallback(&IsDocumentActive));
+}
+
+void RegisterPrintNotification() {
+  host::AVAppRegisterNotification(kNotifyDocDidPrint, host::hostTables.extensionID,
+                                  host::CallbackHandle(&NotePrinted), nullptr);
+}
+
+// Each registration in a frame of its own: one the host refuses leaves the others.
+void Register(void (*step)()) {
+  HOST_DURING
+    step();
+  HOST_HANDLER
+  HOST_END_HANDLER
+}
+
 }  // namespace
 
 ASBool HOSTCALL InitialisePlugIn() {
-  const AVExecuteProc openMainDialog = host::CreateCallback(&OpenMainDialog);
-  const AVComputeEnabledProc documentIsActive = host::CreateCallback(&IsDocumentActive);
-
-  AVMenubar menubar = host::AVAppGetMenubar();
-  AddMenuItem(menubar, "Extensions", "&Tessaly", "ADBE:Tessaly", openMainDialog,
-              documentIsActive);
-  AddMenuItem(menubar, "AboutExtensions", "About Tessaly...", "ADBE:AboutTessaly",
-              host::CreateCallback(&OpenAboutBox), nullptr);
-  AddToolButton(openMainDialog, documentIsActive);
-
-  host::AVAppRegisterNotification(kNotifyDocDidPrint, host::hostTables.extensionID,
-                                  host::CallbackHandle(&NotePrinted), nullptr);
-  RegisterMeasureTool();
+  Register(&AddMainMenuItem);
+  Register(&AddAboutMenuItem);
+  Register(&AddMainToolButton);
+  Register(&RegisterPrintNotification);
+  Register(&RegisterMeasureTool);
   return true;
 }

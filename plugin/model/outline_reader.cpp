@@ -149,11 +149,15 @@ void ReadBookmarkOutline(BookmarkModel& model, int layeredPdf, BuildTiming& timi
   model.startLevel = 0;
   model.startFlag = layeredPdf ? 1 : 0;
 
-  AVDoc view = host::AVAppGetActiveDoc();
-  if (!view) return;
-  PDDoc document = host::AVDocGetPDDoc(view);
+  // A host that raises here has no document to offer: the model stays empty.
+  PDDoc volatile document = nullptr;
+  HOST_DURING
+    if (AVDoc view = host::AVAppGetActiveDoc()) document = host::AVDocGetPDDoc(view);
+    if (document) model.pageCount = host::PDDocGetNumPages(document);
+  HOST_HANDLER
+    document = nullptr;
+  HOST_END_HANDLER
   if (!document) return;
-  model.pageCount = host::PDDocGetNumPages(document);
 
   // The reader lives outside the frame: a raise skips destructors.
   OutlineReader reader(model, document, model.startFlag, timed);
