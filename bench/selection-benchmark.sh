@@ -44,21 +44,9 @@ if ! TESSALY_PLAIN_CHECKS=1 TESSALY_TIMINGS= "$root/tests/e2e/run-script.sh" \
   plain_finished=0
 fi
 
-# span FROM TO [MARKS]: the seconds between two marks.
-span() {
-  awk -v from="$1" -v to="$2" '
-    /^mark / { label = $0; sub(/^mark /, "", label); sub(/: [0-9.]+ ms$/, "", label)
-               value = $(NF - 1); at[label] = value }
-    END { if ((from in at) && (to in at)) printf "%.2f s", (at[to] - at[from]) / 1000; else printf "-" }
-  ' "${3:-$marks}"
-}
-# probe LABEL [MARKS]: the longest wait the probe saw.
-probe() {
-  awk -v label="$1" '{ prefix = "probe " label ": longest wait " }
-                     index($0, prefix) == 1 { rest = substr($0, length(prefix) + 1)
-                       sub(/ over .*/, "", rest); print rest; found = 1 }
-                     END { if (!found) print "-" }' "${2:-$marks}"
-}
+source "$here/marks.sh"
+span() { seconds "$(span_ms "$1" "$2" "${3:-$marks}")"; }
+probe() { probe_wait "$1" "${2:-$marks}"; }
 
 echo "In the tree control, from the click to the new \"Pg\" (the refresh waits 50 ms"
 echo "after the last change), and the longest time the dialog kept input waiting; the"

@@ -54,15 +54,8 @@ if ! "$root/tests/e2e/run-script.sh" "$here/tree-benchmark.tvs" >"$marks" 2>"$ou
   finished=0
 fi
 
-# "mark LABEL: N ms" lines -> the time between two marks, in milliseconds.
-span() {
-  awk -v from="$1" -v to="$2" '
-    /^mark / { label = $0; sub(/^mark /, "", label); sub(/: [0-9.]+ ms$/, "", label)
-               value = $(NF - 1); at[label] = value }
-    END { if ((from in at) && (to in at)) printf "%.0f", at[to] - at[from]; else printf "-" }
-  ' "$marks"
-}
-seconds() { [ "$1" = "-" ] && echo "-" || awk -v ms="$1" 'BEGIN { printf "%.2f s", ms / 1000 }'; }
+source "$here/marks.sh"
+span() { span_ms "$1" "$2" "$marks"; }
 ratio() { [ "$1" = "-" ] && echo "-" || awk -v ms="$1" -v q="$qpdf_ms" 'BEGIN { printf "%.2f", ms / q }'; }
 
 open_off=$(span "open off: chosen" "open off: filled")

@@ -12,6 +12,9 @@
 #include "settings/print_settings.h"
 #include "setup_dlg.h"
 
+class CStopwatch;
+class CTreeCheckBoxes;
+
 class CMainDlg : public CDialog {
  public:
   CMainDlg();
@@ -90,6 +93,7 @@ class CMainDlg : public CDialog {
   HWND Tree() const;
   // The refresh follows 50 ms after the last change of check boxes.
   void StartRecountTimer();
+  void ApplyChecks(CTreeCheckBoxes& boxes, const char* tool, const CStopwatch& watch);
 
   // The command table's handlers.
   bool OnSysCommand(WPARAM, LPARAM, LRESULT* result);

@@ -122,20 +122,10 @@ void ShowThumbnailSelection(AVDoc doc, const ThumbnailTarget& target) {
 void CMainDlg::StartRecountTimer() { SetTimer(GetSafeHwnd(), kRecountTimer, kRecountDelayMs, nullptr); }
 
 void CMainDlg::SetAllChecks(bool checked) {
-  const bool timed = TimingLogEnabled();
   const CStopwatch watch;
-  CTreeCheckBoxes boxes(Tree(), treeItems, timed, &quietSelection_);
+  CTreeCheckBoxes boxes(Tree(), treeItems, TimingLogEnabled(), &quietSelection_);
   ::SetAllChecks(treeItems.shape, boxes, checked);
-  ChecksTiming timing;
-  timing.tool = "all";
-  timing.rulesMs = watch.ElapsedMs();
-  timing.changed = boxes.Apply();
-  if (!timed) return;
-  timing.read = boxes.Reads();
-  timing.applyMs = watch.ElapsedMs() - timing.rulesMs - boxes.Pump().PumpedMs();
-  timing.pumpMs = boxes.Pump().PumpedMs();
-  timing.treeHidden = boxes.TreeWasHidden();
-  AppendTimingLine(FormatChecksTiming(timing));
+  ApplyChecks(boxes, "all", watch);
 }
 
 void CMainDlg::ApplyAutoCheck(TreeItemHandle item, bool oldState) {
@@ -144,50 +134,46 @@ void CMainDlg::ApplyAutoCheck(TreeItemHandle item, bool oldState) {
   // Looked up after the pump, which may have rebuilt the tree.
   const int32_t entry = EntryOfItem(treeItems, item);
   if (entry < 0) return;
-  CTreeCheckBoxes boxes(Tree(), treeItems, false, &quietSelection_);
+  const CStopwatch watch;
+  CTreeCheckBoxes boxes(Tree(), treeItems, TimingLogEnabled(), &quietSelection_);
   ::ApplyAutoCheck(treeItems.shape, boxes, entry, oldState);
-  boxes.Apply();
+  ApplyChecks(boxes, "click", watch);
 }
 
 void CMainDlg::CheckLevel(int level) {
-  const bool timed = TimingLogEnabled();
   const CStopwatch watch;
-  CTreeCheckBoxes boxes(Tree(), treeItems, timed, &quietSelection_);
+  CTreeCheckBoxes boxes(Tree(), treeItems, TimingLogEnabled(), &quietSelection_);
   ::CheckLevel(treeItems.shape, boxes, level);
-  ChecksTiming timing;
-  timing.tool = "level";
-  timing.rulesMs = watch.ElapsedMs();
-  timing.changed = boxes.Apply();
-  if (!timed) return;
-  timing.applyMs = watch.ElapsedMs() - timing.rulesMs - boxes.Pump().PumpedMs();
-  timing.pumpMs = boxes.Pump().PumpedMs();
-  timing.treeHidden = boxes.TreeWasHidden();
-  AppendTimingLine(FormatChecksTiming(timing));
+  ApplyChecks(boxes, "level", watch);
 }
 
 // The page part of a label is searched too: "pages" finds every bookmark of more
 // than one page.
 void CMainDlg::CheckByText(const std::string& text) {
-  const bool timed = TimingLogEnabled();
   const CStopwatch watch;
   const std::string wanted = LowerCase(text);
-  CTreeCheckBoxes boxes(Tree(), treeItems, timed, &quietSelection_);
+  CTreeCheckBoxes boxes(Tree(), treeItems, TimingLogEnabled(), &quietSelection_);
   const auto matches = [&](int32_t entry) {
     const BookmarkEntry& e = model.entries[entry];
     const std::string label = LowerCase(BookmarkLabel(model.titles[entry], e.firstPage, e.lastPage));
     return std::strstr(label.c_str(), wanted.c_str()) != nullptr;
   };
   CheckMatching(treeItems.shape, boxes, matches, setup.intelCheckOff == 0);
+  ApplyChecks(boxes, "text", watch);
+}
+
+// Writes the boxes the rules set and, when timing, says where the time went since
+// `watch` started.
+void CMainDlg::ApplyChecks(CTreeCheckBoxes& boxes, const char* tool, const CStopwatch& watch) {
   ChecksTiming timing;
-  timing.tool = "text";
-  timing.rulesMs = watch.ElapsedMs();
+  timing.tool = tool;
   const double pumpedWhileRuling = boxes.Pump().PumpedMs();
+  timing.rulesMs = watch.ElapsedMs() - pumpedWhileRuling;
   timing.changed = boxes.Apply();
-  if (!timed) return;
+  if (!TimingLogEnabled()) return;
   timing.read = boxes.Reads();
-  timing.applyMs = watch.ElapsedMs() - timing.rulesMs - (boxes.Pump().PumpedMs() - pumpedWhileRuling);
-  timing.rulesMs -= pumpedWhileRuling;
   timing.pumpMs = boxes.Pump().PumpedMs();
+  timing.applyMs = watch.ElapsedMs() - timing.rulesMs - timing.pumpMs;
   timing.treeHidden = boxes.TreeWasHidden();
   AppendTimingLine(FormatChecksTiming(timing));
 }

@@ -20,19 +20,10 @@ restore() {
 trap restore EXIT
 trap 'exit 130' INT TERM
 
-failures=0
-run_case() {
-  local name=$1
-  if "$here/run-script.sh" "$here/defaults/$name.tvs"; then
-    echo "$name: passed"
-  else
-    echo "FAILED: $name"
-    failures=$((failures + 1))
-  fi
-}
+source "$here/cases.sh"
 
 cp "$here/../../plugin/data/Default.ppf" "$installed"
-run_case layers-stay
+run_case "$here/defaults" layers-stay
 { cat "$here/../../plugin/data/Default.ppf"; printf 'LAYEREDPDF;\r\n'; } >"$installed"
-run_case layers-follow-bookmarks
+run_case "$here/defaults" layers-follow-bookmarks
 exit "$failures"

@@ -27,24 +27,15 @@ trap restore EXIT
 # Interrupted or timed out, the key is still put back (and every build writes it again).
 trap 'exit 130' INT TERM
 
-failures=0
-run_case() {
-  local name=$1
-  if "$here/run-script.sh" "$here/registry/$name.tvs"; then
-    echo "$name: passed"
-  else
-    echo "FAILED: $name"
-    failures=$((failures + 1))
-  fi
-}
+source "$here/cases.sh"
 
 settle
 reg delete "$key" /f
 settle
-run_case key-absent
+run_case "$here/registry" key-absent
 
 reg add "$key" /f && reg delete "$key" /ve /f
 settle
-run_case key-without-value
+run_case "$here/registry" key-without-value
 
 exit "$failures"

@@ -6,15 +6,9 @@
 #include <vector>
 
 #include "model/check_rules.h"
+#include "model_builders.h"
 
 namespace {
-
-std::unique_ptr<BookmarkModel> ModelOfLevels(const std::vector<int>& levels) {
-  auto model = std::make_unique<BookmarkModel>();
-  model->pageCount = 1;
-  for (int level : levels) AppendBookmarkEntry(*model, level, 1, 0, "t", PDAction{});
-  return model;
-}
 
 class Boxes : public CheckBoxes {
  public:

@@ -6,15 +6,9 @@
 #include <vector>
 
 #include "model/expansion_order.h"
+#include "model_builders.h"
 
 namespace {
-
-std::unique_ptr<BookmarkModel> ModelOfLevels(const std::vector<int>& levels) {
-  auto model = std::make_unique<BookmarkModel>();
-  model->pageCount = 1;
-  for (int level : levels) AppendBookmarkEntry(*model, level, 1, 0, "t", PDAction{});
-  return model;
-}
 
 std::vector<int32_t> OrderOf(const BookmarkModel& model) {
   std::vector<int32_t> order(static_cast<size_t>(model.entryCount));

@@ -113,23 +113,22 @@ check_bytes() {
     failed "$name" "$file was not written"
     return 1
   fi
-  if ! cmp -s "$file" "$expected"; then
-    failed "$name" "$file differs from $expected:"
-    diff <(cat -A "$expected") <(cat -A "$file") | sed 's/^/    /'
-    return 1
-  fi
-  return 0
+  same_bytes "$name" "$file" "$expected" "differs from $expected"
 }
 
 # Case NAME passes when FILE is byte for byte the same as COPY.
 check_untouched() {
-  local name=$1 file=$2 copy=$3
-  if ! cmp -s "$file" "$copy"; then
-    failed "$name" "$file was changed:"
-    diff <(cat -A "$copy") <(cat -A "$file") | sed 's/^/    /'
-    return 1
-  fi
-  return 0
+  same_bytes "$1" "$2" "$3" "was changed"
+}
+
+# same_bytes NAME FILE REFERENCE WHAT: case NAME fails, showing both with their line
+# ends, unless FILE holds exactly the bytes of REFERENCE.
+same_bytes() {
+  local name=$1 file=$2 reference=$3 what=$4
+  cmp -s "$file" "$reference" && return 0
+  failed "$name" "$file $what:"
+  diff <(cat -A "$reference") <(cat -A "$file") | sed 's/^/    /'
+  return 1
 }
 
 # Makes FILE impossible to write for the viewer. Root writes read-only files all the
