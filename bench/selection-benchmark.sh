@@ -8,18 +8,8 @@
 #   TESSALY_BUILD=build bench/selection-benchmark.sh
 set -euo pipefail
 here=$(cd "$(dirname "$0")" && pwd)
-root=$(cd "$here/.." && pwd)
-: "${TESSALY_BUILD:?TESSALY_BUILD must name the build folder}"
-TESSALY_BUILD=$(cd "$TESSALY_BUILD" && pwd)
-export TESSALY_BUILD
-
-out="$TESSALY_BUILD/bench"
-mkdir -p "$out"
-document="$out/big.pdf"
-generator="$TESSALY_BUILD/native/tools/make-big-document"
-if [ ! -f "$document" ] || [ "$generator" -nt "$document" ]; then
-  "$generator" "$document" >/dev/null
-fi
+source "$here/common.sh"
+document=$(big_document big)
 
 echo "Selection benchmark: $(basename "$document"), 20000 pages, 16384 bookmarks"
 echo
@@ -32,19 +22,14 @@ marks="$out/selection-marks.txt"
 export TESSALY_TIMINGS="$timings"
 export TESSALY_BENCH_DOCUMENT="$document"
 finished=1
-if ! "$root/tests/e2e/run-script.sh" "$here/selection-benchmark.tvs" >"$marks" 2>"$out/selection-errors.txt"; then
-  finished=0
-fi
+run_bench_script "$here/selection-benchmark.tvs" "$marks" "$out/selection-errors.txt" || finished=0
 
 # The plain way: the same tools writing each box into the shown tree, one at a time.
 plain_marks="$out/selection-plain-marks.txt"
 plain_finished=1
-if ! TESSALY_PLAIN_CHECKS=1 TESSALY_TIMINGS= "$root/tests/e2e/run-script.sh" \
-    "$here/selection-benchmark-plain.tvs" >"$plain_marks" 2>>"$out/selection-errors.txt"; then
-  plain_finished=0
-fi
+TESSALY_PLAIN_CHECKS=1 TESSALY_TIMINGS='' run_bench_script "$here/selection-benchmark-plain.tvs" \
+  "$plain_marks" "$out/selection-plain-errors.txt" || plain_finished=0
 
-source "$here/marks.sh"
 span() { seconds "$(span_ms "$1" "$2" "${3:-$marks}")"; }
 probe() { probe_wait "$1" "${2:-$marks}"; }
 
@@ -69,7 +54,8 @@ row "expanded tree: Select bookmark level: 1" "expanded level" "expanded: level 
 row "expanded tree: text in every label" "expanded text" "expanded: text"
 if [ "$finished" -eq 0 ] || [ "$plain_finished" -eq 0 ]; then
   echo "(the viewer run stopped early; figures shown as - were not reached:"
-  grep -v '^X connection' "$out/selection-errors.txt" | sed 's/^/  /'
+  cat "$out/selection-errors.txt" "$out/selection-plain-errors.txt" | grep -v '^X connection' |
+    sed 's/^/  /'
   echo ")"
 fi
 echo

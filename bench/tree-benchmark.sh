@@ -10,10 +10,6 @@
 # is a dictionary with /D, as LaTeX writes them.
 set -euo pipefail
 here=$(cd "$(dirname "$0")" && pwd)
-root=$(cd "$here/.." && pwd)
-: "${TESSALY_BUILD:?TESSALY_BUILD must name the build folder}"
-TESSALY_BUILD=$(cd "$TESSALY_BUILD" && pwd)
-export TESSALY_BUILD
 variant=big
 generator_flags=()
 if [ "${1:-}" = "--named" ]; then
@@ -23,14 +19,8 @@ elif [ $# -gt 0 ]; then
   echo "usage: TESSALY_BUILD=build $0 [--named]" >&2
   exit 2
 fi
-
-out="$TESSALY_BUILD/bench"
-mkdir -p "$out"
-document="$out/$variant.pdf"
-generator="$TESSALY_BUILD/native/tools/make-big-document"
-if [ ! -f "$document" ] || [ "$generator" -nt "$document" ]; then
-  "$generator" "$document" "${generator_flags[@]}" >/dev/null
-fi
+source "$here/common.sh"
+document=$(big_document "$variant" "${generator_flags[@]}")
 
 now_ms() { echo $(( $(date +%s%N) / 1000000 )); }
 
@@ -50,11 +40,8 @@ marks="$out/marks.txt"
 export TESSALY_TIMINGS="$timings"
 export TESSALY_BENCH_DOCUMENT="$document"
 finished=1
-if ! "$root/tests/e2e/run-script.sh" "$here/tree-benchmark.tvs" >"$marks" 2>"$out/viewer-errors.txt"; then
-  finished=0
-fi
+run_bench_script "$here/tree-benchmark.tvs" "$marks" "$out/viewer-errors.txt" || finished=0
 
-source "$here/marks.sh"
 span() { span_ms "$1" "$2" "$marks"; }
 ratio() { [ "$1" = "-" ] && echo "-" || awk -v ms="$1" -v q="$qpdf_ms" 'BEGIN { printf "%.2f", ms / q }'; }
 

@@ -1,0 +1,48 @@
+# shellcheck shell=bash
+# Sourced by the benchmarks: the large document, running a UI script in the staged
+# viewer, and figures from the "mark LABEL: N ms" and "probe LABEL: longest wait N ms
+# ..." lines it prints.
+: "${TESSALY_BUILD:?TESSALY_BUILD must name the build folder}"
+TESSALY_BUILD=$(cd "$TESSALY_BUILD" && pwd)
+export TESSALY_BUILD
+bench_root=$(cd "$(dirname "${BASH_SOURCE[0]}")/.." && pwd)
+out="$TESSALY_BUILD/bench"
+mkdir -p "$out"
+
+# big_document NAME [GENERATOR FLAGS...]: the path of the benchmark document NAME.pdf,
+# generated again when the generator is newer.
+big_document() {
+  local name=$1
+  shift
+  local document="$out/$name.pdf" generator="$TESSALY_BUILD/native/tools/make-big-document"
+  if [ ! -f "$document" ] || [ "$generator" -nt "$document" ]; then
+    "$generator" "$document" "$@" >/dev/null
+  fi
+  echo "$document"
+}
+
+# run_bench_script SCRIPT MARKS ERRORS: runs the UI script over $TESSALY_BENCH_DOCUMENT,
+# its marks into MARKS and its errors into ERRORS; fails when the run stopped early.
+run_bench_script() {
+  "$bench_root/tests/e2e/run-script.sh" "$1" >"$2" 2>"$3"
+}
+
+# span_ms FROM TO MARKS: the milliseconds between two marks, or - when one is missing.
+span_ms() {
+  awk -v from="$1" -v to="$2" '
+    /^mark / { label = $0; sub(/^mark /, "", label); sub(/: [0-9.]+ ms$/, "", label)
+               value = $(NF - 1); at[label] = value }
+    END { if ((from in at) && (to in at)) printf "%.0f", at[to] - at[from]; else printf "-" }
+  ' "$3"
+}
+
+# seconds MS: "1.23 s", or - for -.
+seconds() { [ "$1" = "-" ] && echo "-" || awk -v ms="$1" 'BEGIN { printf "%.2f s", ms / 1000 }'; }
+
+# probe_wait LABEL MARKS: the longest wait a probe saw ("31.6 ms"), or -.
+probe_wait() {
+  awk -v label="$1" '{ prefix = "probe " label ": longest wait " }
+                     index($0, prefix) == 1 { rest = substr($0, length(prefix) + 1)
+                       sub(/ over .*/, "", rest); print rest; found = 1 }
+                     END { if (!found) print "-" }' "$2"
+}
