@@ -21,6 +21,15 @@ big_document() {
   echo "$document"
 }
 
+# keep_installed_defaults: the installed Default.ppf, which a script's "&Close"
+# rewrites, is put back as it is now when the benchmark ends.
+keep_installed_defaults() {
+  installed_defaults="$TESSALY_BUILD/stage/viewer/plug_ins/Default.ppf"
+  saved_defaults=$(mktemp)
+  cp -p "$installed_defaults" "$saved_defaults"
+  trap 'cp -p "$saved_defaults" "$installed_defaults"; rm -f "$saved_defaults"' EXIT
+}
+
 # run_bench_script SCRIPT MARKS ERRORS: runs the UI script over $TESSALY_BENCH_DOCUMENT,
 # its marks into MARKS and its errors into ERRORS; fails when the run stopped early.
 run_bench_script() {

@@ -21,6 +21,7 @@ elif [ $# -gt 0 ]; then
 fi
 source "$here/common.sh"
 document=$(big_document "$variant" "${generator_flags[@]}")
+keep_installed_defaults
 
 now_ms() { echo $(( $(date +%s%N) / 1000000 )); }
 

@@ -113,6 +113,11 @@ void ExpandBookmarkTree(HWND tree, const BookmarkModel& model, const BookmarkTre
       const int32_t i = order[static_cast<size_t>(k)];
       // Only items the tree still holds (a rebuild while pumping may have changed it).
       if (i >= items.count || !items.items[i]) continue;
+      // An item already open (or closed) stays as it is; asking again would only make
+      // Wine lay out every open item once more.
+      const auto state = static_cast<UINT>(SendMessageA(
+          tree, TVM_GETITEMSTATE, reinterpret_cast<WPARAM>(items.items[i]), TVIS_EXPANDED));
+      if (((state & TVIS_EXPANDED) != 0) == !collapsing) continue;
       SendMessageA(tree, TVM_EXPAND, static_cast<WPARAM>(code),
                    reinterpret_cast<LPARAM>(items.items[i]));
       ++sent;

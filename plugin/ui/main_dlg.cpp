@@ -125,7 +125,12 @@ BOOL CMainDlg::PreTranslateMessage(MSG* message) {
   return CDialog::PreTranslateMessage(message);
 }
 
-void CMainDlg::OnWindowDestroyed() { toolTips_.Detach(); }
+// The items went with the window; the model stays for the next opening.
+void CMainDlg::OnWindowDestroyed() {
+  toolTips_.Detach();
+  treeItems.count = 0;
+  treeItems.shape = TreeShape{};
+}
 
 bool CMainDlg::OnSysCommand(WPARAM, LPARAM, LRESULT*) { return false; }
 
