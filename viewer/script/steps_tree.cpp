@@ -103,20 +103,21 @@ void RunTreeTick(DriverContext& context, const Step& step) {
   TreeReader reader(tree, context.timeoutMs());
   HTREEITEM item = WaitForItem(context, tree, step.args[1]);
   const int before = reader.StateImage(item);
-  RECT text = VisibleTextRect(context, tree, item);
-  const int middle = (text.top + text.bottom) / 2;
-  bool found = false;
+  // A tree that has not laid out its check boxes yet (before its first paint) shows
+  // none: wait for them.
   POINT point = {};
-  UINT lastFlags = 0;
-  for (int distance = kStateIconNearest; distance <= kStateIconFarthest && !found; ++distance) {
-    point = {text.left - distance, middle};
-    HTREEITEM hitItem = nullptr;
-    lastFlags = HitTest(context, tree, point, &hitItem);
-    found = (lastFlags & TVHT_ONITEMSTATEICON) && hitItem == item;
-  }
-  if (!found) {
-    Fail("no check box left of the label (hit test flags " + Hex(lastFlags) + ")");
-  }
+  WaitFor(context, [&]() -> std::string {
+    const RECT text = VisibleTextRect(context, tree, item);
+    const int middle = (text.top + text.bottom) / 2;
+    UINT lastFlags = 0;
+    for (int distance = kStateIconNearest; distance <= kStateIconFarthest; ++distance) {
+      point = {text.left - distance, middle};
+      HTREEITEM hitItem = nullptr;
+      lastFlags = HitTest(context, tree, point, &hitItem);
+      if ((lastFlags & TVHT_ONITEMSTATEICON) && hitItem == item) return "";
+    }
+    return "no check box left of the label (hit test flags " + Hex(lastFlags) + ")";
+  });
   ClickControlAt(context, tree, point);
   WaitFor(context, [&]() -> std::string {
     int now = reader.StateImage(item);
@@ -128,12 +129,14 @@ void RunTreeClick(DriverContext& context, const Step& step) {
   HWND tree = WaitForTree(context, step);
   TreeReader reader(tree, context.timeoutMs());
   HTREEITEM item = WaitForItem(context, tree, step.args[1]);
-  RECT text = VisibleTextRect(context, tree, item);
-  POINT point{(text.left + text.right) / 2, (text.top + text.bottom) / 2};
-  HTREEITEM hitItem = nullptr;
-  if (!(HitTest(context, tree, point, &hitItem) & TVHT_ONITEMLABEL) || hitItem != item) {
-    Fail("the label is not where the tree says it is");
-  }
+  POINT point = {};
+  WaitFor(context, [&]() -> std::string {
+    const RECT text = VisibleTextRect(context, tree, item);
+    point = {(text.left + text.right) / 2, (text.top + text.bottom) / 2};
+    HTREEITEM hitItem = nullptr;
+    const bool onLabel = (HitTest(context, tree, point, &hitItem) & TVHT_ONITEMLABEL) != 0;
+    return onLabel && hitItem == item ? "" : "the label is not where the tree says it is";
+  });
   ClickControlAt(context, tree, point);
   WaitFor(context, [&]() -> std::string {
     return reader.Selected() == item ? "" : "the item did not become selected";
