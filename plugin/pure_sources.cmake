@@ -16,6 +16,10 @@ set(PLUGIN_PURE_SOURCES
   plugin/model/thumbnail_plan.cpp
   plugin/model/timing_log.cpp
   plugin/model/tree_shape.cpp
+  plugin/print/index_layout.cpp
+  plugin/print/index_pdf_writer.cpp
+  plugin/print/print_list.cpp
+  plugin/print/print_params.cpp
   plugin/settings/print_settings.cpp
   plugin/settings/settings_file.cpp
   plugin/ui/install_path.cpp

@@ -152,7 +152,6 @@ void CMainDlg::OnClose() {
 
 void CMainDlg::OnSilentPrint() {}
 
-void CMainDlg::OnPrint() {}
 void CMainDlg::OnSetup() {}
 void CMainDlg::OnAddBanners() {}
 void CMainDlg::OnBannerSetup() {}

@@ -9,6 +9,8 @@
 #include "model/bookmark_model.h"
 #include "model/bookmark_tree.h"
 #include "model/thumbnail_plan.h"
+#include "print/index_pdf_writer.h"
+#include "print/print_list.h"
 #include "settings/print_settings.h"
 #include "setup_dlg.h"
 
@@ -70,6 +72,18 @@ class CMainDlg : public CDialog {
   void MarkTickedFromTree();
   void RefreshSelection(bool dropNested);
   void SelectThumbnails();
+
+  // Printing.
+  // Prints pages first..last (1-based) of the active document; true if the job may
+  // go on (printed, not stopped).
+  bool PrintPageRange(int first, int last, bool interactive);
+  // Opens the index file as a document, prints its pages and closes it.
+  bool PrintIndexFile(const std::string& path, int pageCount);
+  // A PDF file (Windows path) in a host document window; null, after telling the user.
+  AVDoc OpenDocumentFile(const std::string& path);
+  // The ranges the last job printed.
+  PrintList printList;
+  IndexPdfWriter indexWriter;
 
   // Reads a settings file into the values and the controls; `path` becomes the
   // settings file path. A file that cannot be opened changes nothing more.

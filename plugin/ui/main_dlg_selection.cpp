@@ -10,6 +10,7 @@
 #include "framework/message_pump.h"
 #include "framework/stopwatch.h"
 #include "host/error_frame.h"
+#include "host/guarded_calls.h"
 #include "main_dlg.h"
 #include "model/bookmark_label.h"
 #include "model/bookmark_lookup.h"
@@ -37,27 +38,10 @@ std::string LowerCase(std::string text) {
   return text;
 }
 
-// Each host call below in a frame of its own: a raise makes it answer "not done".
-AVDoc ActiveDocument() {
-  AVDoc volatile doc = nullptr;
-  HOST_DURING
-    doc = host::AVAppGetActiveDoc();
-  HOST_HANDLER
-    doc = nullptr;
-  HOST_END_HANDLER
-  return doc;
-}
-
+// In a frame of its own: a page the host refuses leaves the dialog as it is.
 void ShowPage(AVDoc doc, int32_t page) {
   HOST_DURING
     host::AVPageViewGoTo(host::AVDocGetPageView(doc), page);
-  HOST_HANDLER
-  HOST_END_HANDLER
-}
-
-void PerformAction(AVDoc doc, PDAction action) {
-  HOST_DURING
-    host::AVDocPerformAction(doc, action);
   HOST_HANDLER
   HOST_END_HANDLER
 }

@@ -5,6 +5,7 @@
 #define IDD_ABOUT 104
 #define IDD_MAIN 105
 #define IDR_MAIN_MENU 107
+#define IDD_PRINTING 115
 
 // Bitmaps and cursor
 #define IDC_MEASURE_CURSOR 102
@@ -31,6 +32,10 @@
 #define IDC_PAGE_SIZE_LIST 1097
 #define IDC_FIND_PAGE_SIZE 1098
 #define IDC_PAGE_SIZE_LABEL 1099
+
+// Controls of the progress dialog "Printing..."
+#define IDC_STOP 1037
+#define IDC_PRINTING_STATUS 1038
 
 // Controls of the About box (its "&Close" is IDC_CLOSE)
 #define IDC_VIEW_WEBSITE 1002

@@ -1,0 +1,71 @@
+#include "guarded_calls.h"
+
+#include "error_frame.h"
+
+AVDoc ActiveDocument() {
+  AVDoc volatile doc = nullptr;
+  HOST_DURING
+    doc = host::AVAppGetActiveDoc();
+  HOST_HANDLER
+    doc = nullptr;
+  HOST_END_HANDLER
+  return doc;
+}
+
+bool PerformAction(AVDoc doc, PDAction action) {
+  volatile bool done = false;
+  HOST_DURING
+    host::AVDocPerformAction(doc, action);
+    done = true;
+  HOST_HANDLER
+  HOST_END_HANDLER
+  return done;
+}
+
+void AlertNote(const std::string& message) {
+  const char* text = message.c_str();
+  HOST_DURING
+    host::AVAlertNote(text);
+  HOST_HANDLER
+  HOST_END_HANDLER
+}
+
+bool PrintDocumentPages(AVDoc doc, AVDocPrintParams parameters) {
+  volatile bool done = false;
+  HOST_DURING
+    host::AVDocPrintPagesWithParams(doc, parameters);
+    done = true;
+  HOST_HANDLER
+  HOST_END_HANDLER
+  return done;
+}
+
+AVDoc OpenDocumentWindow(const std::string& path) {
+  const char* text = path.c_str();
+  ASFileSys volatile fileSys = nullptr;
+  ASPathName volatile pathName = nullptr;
+  AVDoc volatile doc = nullptr;
+  HOST_DURING
+    fileSys = host::ASGetDefaultFileSys();
+    pathName = host::ASFileSysCreatePathName(fileSys, host::ASAtomFromString("Cstring"), text,
+                                             nullptr);
+    doc = host::AVDocOpenFromFile(pathName, fileSys, nullptr);
+  HOST_HANDLER
+    doc = nullptr;
+  HOST_END_HANDLER
+  // The path is the caller's to release either way.
+  if (pathName) {
+    HOST_DURING
+      host::ASFileSysReleasePath(fileSys, pathName);
+    HOST_HANDLER
+    HOST_END_HANDLER
+  }
+  return doc;
+}
+
+void CloseWithoutSaving(AVDoc doc) {
+  HOST_DURING
+    host::AVDocClose(doc, true);
+  HOST_HANDLER
+  HOST_END_HANDLER
+}

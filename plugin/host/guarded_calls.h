@@ -1,0 +1,18 @@
+// Host calls the dialogs make, each in an error frame of its own: a raise makes the
+// call answer "none" or "not done" instead of unwinding through the dialog.
+#pragma once
+
+#include <string>
+
+#include "host_records.h"
+#include "host_types.h"
+
+AVDoc ActiveDocument();
+bool PerformAction(AVDoc doc, PDAction action);
+void AlertNote(const std::string& message);
+// Prints with the host's print service; false when the host raised.
+bool PrintDocumentPages(AVDoc doc, AVDocPrintParams parameters);
+// Opens a PDF file (a Windows path) in a host document window; null when it cannot.
+AVDoc OpenDocumentWindow(const std::string& path);
+// Closes a document window without saving.
+void CloseWithoutSaving(AVDoc doc);

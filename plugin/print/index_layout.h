@@ -1,0 +1,33 @@
+// The index document's layout: one line per selected bookmark (or several, wrapped),
+// its title indented by level and its pages at the right, in pages of a set size;
+// and the two passes that build the document with the writer.
+#pragma once
+
+#include <cstddef>
+#include <string>
+#include <string_view>
+
+#include "model/bookmark_model.h"
+#include "print/index_pdf_writer.h"
+#include "settings/print_settings.h"
+
+// The length of the piece of `line` that starts at `start` and ends at the last space
+// or comma within columns start to start + width (the piece keeps it); 0 when there is
+// none, and the caller cuts at `width` characters.
+size_t FindWrapBreak(std::string_view line, size_t start, size_t width);
+
+// Ticks, in the model, every unticked entry that a ticked entry holds (its level is no
+// smaller and its pages lie within the ticked one's), so the bookmarks under a
+// selected one are listed even when the selection refresh unticked them.
+void WidenIndexSelection(BookmarkModel& model);
+
+// Lays out the lines of the ticked entries, after widening the selection, on the
+// writer's current page and the pages it starts as they fill, and ends the last page.
+// Reads INDEXFONTSIZE, INDEXPW, INDEXPH, INDEXINDENT, INDEXWRAP and INDEXBLANKLINE.
+void WriteIndexEntries(IndexPdfWriter& writer, BookmarkModel& model, const SetupSettings& settings);
+
+// Writes the index document to `path`: a counting pass that learns the number of
+// pages, then the writing pass. Returns the number of pages, counted even when the
+// file cannot be created.
+int BuildIndexDocument(IndexPdfWriter& writer, const std::string& path, BookmarkModel& model,
+                       const SetupSettings& settings);

@@ -1,0 +1,17 @@
+// The host's print parameter record as the print job fills it.
+#pragma once
+
+#include <cstdint>
+
+#include "host_records.h"
+
+// The record with the nested one it points at; both live as long as this object.
+struct PrintParameters {
+  AVDocPrintParamsRec record{};
+  AVDocPrintEmitParams emit{};
+};
+
+// Zero-fills both records, then: the sizes, `interactive` (1 lets the host show its
+// print dialog), the 0-based pages, the nested record, and the flag at offset 56.
+void FillPrintParameters(PrintParameters& parameters, bool interactive, int32_t firstPage,
+                         int32_t lastPage);

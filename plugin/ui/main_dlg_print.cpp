@@ -1,0 +1,109 @@
+// "&Print": the ticked bookmarks' pages through the host's print service, joined or
+// one job per bookmark, then the index page when asked, with a progress window for
+// every step.
+#include <windows.h>
+
+#include <cstdio>
+#include <memory>
+#include <string>
+
+#include "host/guarded_calls.h"
+#include "host/print_notification.h"
+#include "main_dlg.h"
+#include "print/index_layout.h"
+#include "print/print_params.h"
+#include "printing_dlg.h"
+
+namespace {
+
+constexpr const char* kMessageCaption = "Tessaly";
+
+// The index goes into the temporary folder, whose path ends in a backslash: the path
+// then holds two in a row, which the system takes as one. Empty when there is none.
+std::string IndexFilePath() {
+  const DWORD needed = GetTempPathA(0, nullptr);
+  if (needed == 0) return {};
+  std::string folder(needed, '\0');
+  const DWORD length = GetTempPathA(needed, folder.data());
+  if (length == 0 || length >= needed) return {};
+  folder.resize(length);
+  return folder + "\\index.pdf";
+}
+
+}  // namespace
+
+void CMainDlg::OnPrint() {
+  UpdateData(true);
+  printNotified = false;
+  const bool interactive = silentPrint == 0;
+  {
+    CPrintingDlg calculating(GetSafeHwnd());
+    calculating.ShowStatus("Calculating pages to print, please wait");
+    RefreshSelection(true);
+    printList = CollectPrintList(model);
+    // A layered document prints each bookmark as it stands, after its own action.
+    if (!printList.layered) TidyPrintList(printList, setup.sepBookmarks != 0);
+  }
+
+  if (setup.indexOnly) {
+    printNotified = true;
+  } else {
+    for (const PrintRange& row : printList.rows) {
+      if (row.Dead()) continue;
+      if (printList.layered) PerformAction(ActiveDocument(), row.action);
+      if (!PrintPageRange(row.first, row.last, interactive)) break;
+    }
+  }
+
+  if (printIndex && printNotified) {
+    const std::string path = IndexFilePath();
+    if (path.empty()) {
+      AlertNote("Invalid File: index.pdf");
+    } else {
+      const int pages = BuildIndexDocument(indexWriter, path, model, setup);
+      PrintIndexFile(path, pages);
+    }
+  }
+  UpdateData(false);
+  if (!silentPrint && printNotified)
+    MessageBoxA(GetSafeHwnd(), "Printing Complete.", kMessageCaption, MB_OK);
+}
+
+bool CMainDlg::PrintPageRange(int first, int last, bool interactive) {
+  const AVDoc doc = ActiveDocument();
+  if (!doc) {
+    AlertNote("Get Active document error");
+    return false;
+  }
+  PrintParameters parameters;
+  FillPrintParameters(parameters, interactive, first - 1, last - 1);
+  auto progress = std::make_unique<CPrintingDlg>(GetSafeHwnd());
+  char range[32];
+  std::snprintf(range, sizeof range, "%d - %d", first, last);
+  progress->ShowStatus(range);
+  if (!PrintDocumentPages(doc, &parameters.record)) return false;
+  bool result = !progress->stopped;
+  progress.reset();
+  return result && printNotified;
+}
+
+bool CMainDlg::PrintIndexFile(const std::string& path, int pageCount) {
+  const AVDoc doc = OpenDocumentFile(path);
+  if (!doc) return false;
+  // The host's print dialog shows for the index exactly when no pages came before it.
+  PrintParameters parameters;
+  FillPrintParameters(parameters, setup.indexOnly != 0, 0, pageCount - 1);
+  auto progress = std::make_unique<CPrintingDlg>(GetSafeHwnd());
+  progress->ShowStatus("Index");
+  const bool printed = PrintDocumentPages(doc, &parameters.record);
+  const bool result = printed && !progress->stopped;
+  progress.reset();
+  CloseWithoutSaving(doc);
+  return result && printNotified;
+}
+
+AVDoc CMainDlg::OpenDocumentFile(const std::string& path) {
+  const AVDoc doc = OpenDocumentWindow(path);
+  if (!doc) AlertNote("Invalid File: " + path);
+  return doc;
+}
