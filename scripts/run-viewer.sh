@@ -9,4 +9,7 @@ viewer=("$WINE64" "$TESSALY_BUILD/stage/viewer/viewer.exe.so" "$@")
 if [ -n "${DISPLAY:-}" ] && [ -z "${TESSALY_XVFB:-}" ]; then
   exec "${viewer[@]}"
 fi
+# A wine server still lingering after the last run belongs to that run's X server,
+# which is gone: this run's windows must not be handed to it.
+"$WINESERVER" -w
 exec xvfb-run -a -s "-screen 0 1280x1024x24" "${viewer[@]}"

@@ -19,4 +19,10 @@ set(VIEWER_PURE_SOURCES
   viewer/pdf/optional_content.cpp
   viewer/pdf/outline_index.cpp
   viewer/pdf/pdf_document.cpp
+  viewer/print/job_line.cpp
+  viewer/print/page_copy.cpp
+  viewer/print/print_choice.cpp
+  viewer/print/print_request.cpp
+  viewer/print/spool_names.cpp
+  viewer/print/spool_printer.cpp
 )

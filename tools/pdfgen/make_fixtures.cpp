@@ -319,6 +319,21 @@ DocumentSpec Checking() {
   return doc;
 }
 
+// Ranges that reach the print list in the order 1-2, 5-6, 3-4: a child listed before
+// its sibling on an earlier page.
+DocumentSpec PrintOrder() {
+  DocumentSpec doc = Pages(8);
+  const Target d = Target::DestArray;
+  doc.outline = {
+      Bookmark("Preface", 1, d, {Bookmark("Opening", 1)}),
+      Bookmark("Body", 3, d,
+               {Bookmark("Later part", 5, d,
+                         {Bookmark("Earlier part", 3), Bookmark("Middle part", 5)})}),
+      Bookmark("Close", 7),
+  };
+  return doc;
+}
+
 struct Fixture {
   const char* file;
   std::function<DocumentSpec()> make;
@@ -346,6 +361,7 @@ const std::vector<Fixture>& Fixtures() {
       {"long-titles.pdf", LongTitles},
       {"layered.pdf", Layered},
       {"checking.pdf", Checking},
+      {"print-order.pdf", PrintOrder},
   };
   return fixtures;
 }

@@ -15,6 +15,7 @@
 #include "core/atom_table.h"
 #include "core/error_text.h"
 #include "core/host_error.h"
+#include "print/print_service.h"
 
 namespace viewer {
 namespace {
@@ -37,8 +38,6 @@ void RunReporting(const std::function<void()>& command) {
 
 ASBool HOSTCALL AlwaysEnabled(void*) { return 1; }
 ASBool HOSTCALL HasActiveDoc(void*) { return ActiveDocWindow() != nullptr ? 1 : 0; }
-// Printing arrives with the print dialog; until then the command stays greyed out.
-ASBool HOSTCALL PrintingNotYetAvailable(void*) { return 0; }
 
 void HOSTCALL OpenCommand(void*) {
   RunReporting([] {
@@ -75,7 +74,18 @@ void HOSTCALL SaveAsCommand(void*) {
   });
 }
 
-void HOSTCALL PrintCommand(void*) {}
+// The whole document, through the Print dialog.
+void HOSTCALL PrintCommand(void*) {
+  RunReporting([] {
+    DocWindow* doc = ActiveDocWindow();
+    if (doc == nullptr) return;
+    print::PrintRequest request;
+    request.interactive = true;
+    request.firstPage = 0;
+    request.lastPage = doc->pdf().PageCount() - 1;
+    print::PrintDocument(*doc, request);
+  });
+}
 
 void HOSTCALL ExitCommand(void*) { QuitApplication(0); }
 
@@ -125,7 +135,7 @@ void BuildHostMenusAndToolbar() {
   HostMenu* file = menus.NewMenu("File", "&File");
   AddMenuItem(file, "&Open...", "Open", OpenCommand, AlwaysEnabled);
   AddMenuItem(file, "Save &As...", "SaveAs", SaveAsCommand, HasActiveDoc);
-  AddMenuItem(file, "&Print...", "Print", PrintCommand, PrintingNotYetAvailable);
+  AddMenuItem(file, "&Print...", "Print", PrintCommand, HasActiveDoc);
   AddMenuItem(file, "-", "FileSeparator", nullptr, nullptr);
   AddMenuItem(file, "E&xit", "Exit", ExitCommand, AlwaysEnabled);
   menus.AppendToMenuBar(file);
@@ -138,7 +148,7 @@ void BuildHostMenusAndToolbar() {
   menus.AppendToMenuBar(help);
 
   AddButton("Open", HostIcon::Open, "Open", OpenCommand, AlwaysEnabled);
-  AddButton("Print", HostIcon::Print, "Print", PrintCommand, PrintingNotYetAvailable);
+  AddButton("Print", HostIcon::Print, "Print", PrintCommand, HasActiveDoc);
   AddSeparator("endFileGroup");
   AddButton("ZoomIn", HostIcon::ZoomIn, "Zoom In", ZoomInCommand, HasActiveDoc);
   AddButton("ZoomOut", HostIcon::ZoomOut, "Zoom Out", ZoomOutCommand, HasActiveDoc);

@@ -1,0 +1,85 @@
+#include "print/page_copy.h"
+
+#include <cstdio>
+#include <memory>
+#include <vector>
+
+#include <qpdf/QPDFPageDocumentHelper.hh>
+#include <qpdf/QPDFWriter.hh>
+
+#include "core/host_error.h"
+#include "pdf/optional_content.h"
+#include "print/print_request.h"
+
+namespace viewer::print {
+namespace {
+
+// A private reading of the document as the viewer shows it: its own file while
+// nothing has changed since it was opened, otherwise its bytes as they stand now with
+// the layers shown now as the default configuration. Copying pages pushes inherited
+// attributes into them, so the viewer's own QPDF is never the source.
+std::unique_ptr<QPDF> ReadAsShown(pdf::PdfDocument& doc, std::string& bytes) {
+  auto source = std::make_unique<QPDF>();
+  source->setSuppressWarnings(true);
+  if (doc.DisplayedAsStored()) {
+    source->processFile(doc.path().c_str());
+  } else {
+    bytes = doc.WriteForDisplay();
+    source->processMemoryFile(doc.path().c_str(), bytes.data(), bytes.size());
+  }
+  return source;
+}
+
+void CopyPages(QPDF& source, QPDF& copy, int firstPage, int lastPage, int copies) {
+  QPDFPageDocumentHelper sourcePages(source);
+  QPDFPageDocumentHelper copyPages(copy);
+  const std::vector<QPDFPageObjectHelper> pages = sourcePages.getAllPages();
+  std::vector<QPDFPageObjectHelper> firstRun;
+  for (int i = firstPage; i <= lastPage; ++i) {
+    copyPages.addPage(pages[static_cast<size_t>(i)], false);
+    firstRun.push_back(copyPages.getAllPages().back());
+  }
+  // A page object stands only once in a page tree: later runs are shallow copies that
+  // share the first run's contents and resources.
+  for (int run = 1; run < copies; ++run) {
+    for (QPDFPageObjectHelper& page : firstRun) copyPages.addPage(page.shallowCopyPage(), false);
+  }
+}
+
+// Brings the optional-content properties along (the layers the copied pages name are
+// the same objects there), then writes out the default configuration explicitly.
+void CopyLayers(QPDF& source, QPDF& copy) {
+  QPDFObjectHandle properties = source.getRoot().getKey("/OCProperties");
+  if (!properties.isDictionary()) return;
+  if (!properties.isIndirect()) properties = source.makeIndirectObject(properties);
+  copy.getRoot().replaceKey("/OCProperties", copy.copyForeignObject(properties));
+}
+
+}  // namespace
+
+void WritePrintCopy(pdf::PdfDocument& doc, int firstPage, int lastPage, int copies,
+                    const std::string& unixPath) {
+  if (!IsPrintableRange(firstPage, lastPage, doc.PageCount())) {
+    throw core::HostError(kHostErrBadPage, "no pages " + std::to_string(firstPage + 1) + "-" +
+                                               std::to_string(lastPage + 1));
+  }
+  try {
+    std::string bytes;  // read by the source while it lives
+    std::unique_ptr<QPDF> source = ReadAsShown(doc, bytes);
+    QPDF copy;
+    copy.emptyPDF();
+    copy.setSuppressWarnings(true);
+    CopyPages(*source, copy, firstPage, lastPage, copies < 1 ? 1 : copies);
+    CopyLayers(*source, copy);
+    pdf::LayerState shown;
+    shown.Load(copy);
+    pdf::LayerState::DisplayOverride explicitLists(copy, shown);
+    QPDFWriter writer(copy, unixPath.c_str());
+    writer.write();
+  } catch (const std::exception& e) {
+    std::remove(unixPath.c_str());
+    throw core::HostError(kHostErrPrint, "cannot write " + unixPath + ": " + e.what());
+  }
+}
+
+}  // namespace viewer::print
