@@ -1,11 +1,25 @@
 #!/usr/bin/env bash
 # The main job on the bundled sample: builds everything, opens the sample manual in the
-# viewer (under Xvfb when there is no display), chooses "&Tessaly" from "Extensions"
-# and leaves a screenshot of the plug-in's dialog over the document in build/demo/.
+# viewer (under Xvfb when there is no display), chooses "&Tessaly" from "Extensions",
+# ticks bookmarks by level and by text, then prints two chapters and a section with
+# the index page to the viewer's spool printer. Leaves in build/demo/: screenshots,
+# the printed jobs (spool/job-*.pdf, listed in spool/jobs.txt) and a picture of the
+# index page (index-page.png).
 set -euo pipefail
 root=$(cd "$(dirname "$0")/.." && pwd)
 export TESSALY_BUILD=${TESSALY_BUILD:-$root/build}
 "$root/scripts/build.sh"
-mkdir -p "$TESSALY_BUILD/demo"
+demo="$TESSALY_BUILD/demo"
+mkdir -p "$demo"
+export TESSALY_SPOOL="$demo/spool"
+rm -rf "$TESSALY_SPOOL"
 "$root/scripts/run-viewer.sh" --script "$root/scripts/demo.tvs"
-echo "demo: screenshots in $TESSALY_BUILD/demo/"
+
+# The index is the job whose document is the index file.
+index_job=$(awk -F '\t' '$2 ~ /index\.pdf$/ { job = $1 } END { print job }' "$TESSALY_SPOOL/jobs.txt")
+if [ -n "$index_job" ]; then
+  pdftoppm -png -r 72 -f 1 -l 1 -singlefile "$TESSALY_SPOOL/$(printf 'job-%04d.pdf' "$index_job")" \
+    "$demo/index-page"
+fi
+echo "demo: screenshots in $demo/, printed jobs in $TESSALY_SPOOL/ (listed in jobs.txt)"
+echo "demo: the index page: $demo/index-page.png"
