@@ -1,5 +1,7 @@
 #include "print/page_copy.h"
 
+#include <sys/stat.h>
+
 #include <cstdio>
 #include <memory>
 #include <vector>
@@ -14,19 +16,44 @@
 namespace viewer::print {
 namespace {
 
+// The last reading of a document's own file, kept while that file stays as it was:
+// a job after job from a large document then reads it once, not once a job.
+struct StoredReading {
+  std::string path;
+  off_t size = -1;
+  time_t modified = 0;
+  std::shared_ptr<QPDF> source;
+};
+
+StoredReading& LastStoredReading() {
+  static StoredReading reading;
+  return reading;
+}
+
+std::shared_ptr<QPDF> ReadStoredFile(const std::string& path) {
+  struct stat status {};
+  if (stat(path.c_str(), &status) != 0) status.st_size = -1;
+  StoredReading& last = LastStoredReading();
+  if (last.source && last.path == path && last.size == status.st_size &&
+      last.modified == status.st_mtime)
+    return last.source;
+  auto source = std::make_shared<QPDF>();
+  source->setSuppressWarnings(true);
+  source->processFile(path.c_str());
+  last = {path, status.st_size, status.st_mtime, source};
+  return source;
+}
+
 // A private reading of the document as the viewer shows it: its own file while
 // nothing has changed since it was opened, otherwise its bytes as they stand now with
 // the layers shown now as the default configuration. Copying pages pushes inherited
 // attributes into them, so the viewer's own QPDF is never the source.
-std::unique_ptr<QPDF> ReadAsShown(pdf::PdfDocument& doc, std::string& bytes) {
-  auto source = std::make_unique<QPDF>();
+std::shared_ptr<QPDF> ReadAsShown(pdf::PdfDocument& doc, std::string& bytes) {
+  if (doc.DisplayedAsStored()) return ReadStoredFile(doc.path());
+  auto source = std::make_shared<QPDF>();
   source->setSuppressWarnings(true);
-  if (doc.DisplayedAsStored()) {
-    source->processFile(doc.path().c_str());
-  } else {
-    bytes = doc.WriteForDisplay();
-    source->processMemoryFile(doc.path().c_str(), bytes.data(), bytes.size());
-  }
+  bytes = doc.WriteForDisplay();
+  source->processMemoryFile(doc.path().c_str(), bytes.data(), bytes.size());
   return source;
 }
 
@@ -65,7 +92,7 @@ void WritePrintCopy(pdf::PdfDocument& doc, int firstPage, int lastPage, int copi
   }
   try {
     std::string bytes;  // read by the source while it lives
-    std::unique_ptr<QPDF> source = ReadAsShown(doc, bytes);
+    std::shared_ptr<QPDF> source = ReadAsShown(doc, bytes);
     QPDF copy;
     copy.emptyPDF();
     copy.setSuppressWarnings(true);

@@ -1,0 +1,69 @@
+#!/usr/bin/env bash
+# The print benchmark, on the tree benchmark's document (20000 pages, 16384 bookmarks):
+# "&Print", silently, of 1024 ticked subsections as separate jobs (SEPBOOKMARKS) and of
+# the whole document as one job, to the viewer's spool printer; beside them, in the
+# same run, `qpdf --pages` extracting the same ranges: one run per job (as many runs
+# as jobs would take too long: the first 64 are timed and the time scaled to all), all
+# the ranges in one run, and the whole document. A benchmark: it judges nothing and
+# fails only when it cannot run.
+#   TESSALY_BUILD=build bench/print-benchmark.sh
+set -euo pipefail
+here=$(cd "$(dirname "$0")" && pwd)
+source "$here/common.sh"
+document=$(big_document big)
+
+export TESSALY_SPOOL="$out/print-spool"
+rm -rf "$TESSALY_SPOOL"
+marks="$out/print-marks.txt"
+export TESSALY_BENCH_DOCUMENT="$document"
+export TESSALY_TIMINGS=""
+finished=1
+run_bench_script "$here/print-benchmark.tvs" "$marks" "$out/print-errors.txt" || finished=0
+
+jobs="$TESSALY_SPOOL/jobs.txt"
+separate_jobs=$(($(wc -l <"$jobs" 2>/dev/null || echo 1) - 1))
+now_ms() { echo $(( $(date +%s%N) / 1000000 )); }
+# The ranges of the separate jobs: every job line but the last (the whole document).
+ranges=$(head -n "$separate_jobs" "$jobs" 2>/dev/null | cut -f 3 | paste -sd, -)
+qpdf_ms() {
+  local start
+  start=$(now_ms)
+  qpdf "$document" --pages "$document" "$1" -- "$out/qpdf-extract.pdf"
+  echo $(( $(now_ms) - start ))
+}
+qpdf_separate=-
+qpdf_one_run=-
+sampled=64
+if [ -n "$ranges" ]; then
+  qpdf_one_run=$(qpdf_ms "$ranges")
+  start=$(now_ms)
+  for range in $(tr , ' ' <<<"$ranges" | cut -d' ' -f "1-$sampled"); do
+    qpdf "$document" --pages "$document" "$range" -- "$out/qpdf-extract.pdf"
+  done
+  qpdf_separate=$(( ($(now_ms) - start) * separate_jobs / sampled ))
+fi
+qpdf_whole=$(qpdf_ms 1-z)
+
+ratio() {
+  [ "$1" = "-" ] || [ "$2" = "-" ] && { echo "-"; return; }
+  awk -v a="$1" -v b="$2" 'BEGIN { printf "%.2f", a / b }'
+}
+separate=$(span_ms "separate: clicked" "separate: printed" "$marks")
+whole=$(span_ms "whole: clicked" "whole: printed" "$marks")
+
+echo "Print benchmark: $(basename "$document"), 20000 pages; spool printer"
+printf '  %-44s %10s %10s %8s\n' "" "plug-in" "qpdf" "ratio"
+printf '  %-44s %10s %10s %8s\n' "$separate_jobs subsections, one job each" "$(seconds "$separate")" \
+  "$(seconds "$qpdf_separate")" "$(ratio "$separate" "$qpdf_separate")"
+printf '  %-44s %10s %10s %8s\n' "  (qpdf: all the ranges in one run)" "" \
+  "$(seconds "$qpdf_one_run")" "$(ratio "$separate" "$qpdf_one_run")"
+printf '  %-44s %10s %10s %8s\n' "the whole document, one job" "$(seconds "$whole")" \
+  "$(seconds "$qpdf_whole")" "$(ratio "$whole" "$qpdf_whole")"
+echo "  (the plug-in: one spool file per job, from the click on \"&Print\" to the last"
+echo "  job's file; qpdf per job: $sampled runs timed, scaled to $separate_jobs)"
+if [ "$finished" -eq 0 ]; then
+  echo "(the viewer run stopped early:"
+  grep -v '^X connection' "$out/print-errors.txt" | sed 's/^/  /'
+  echo ")"
+fi
+[ "$finished" -eq 1 ]
