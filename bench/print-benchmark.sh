@@ -23,8 +23,8 @@ run_bench_script "$here/print-benchmark.tvs" "$marks" "$out/print-errors.txt" ||
 jobs="$TESSALY_SPOOL/jobs.txt"
 separate_jobs=$(($(wc -l <"$jobs" 2>/dev/null || echo 1) - 1))
 now_ms() { echo $(( $(date +%s%N) / 1000000 )); }
-# The ranges of the separate jobs: every job line but the last (the whole document).
-ranges=$(head -n "$separate_jobs" "$jobs" 2>/dev/null | cut -f 3 | paste -sd, -)
+# The ranges of the separate jobs: every job line but the first (the whole document).
+ranges=$(tail -n +2 "$jobs" 2>/dev/null | cut -f 3 | paste -sd, -)
 qpdf_ms() {
   local start
   start=$(now_ms)

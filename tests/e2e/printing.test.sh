@@ -85,6 +85,14 @@ if print_case index-only index; then
 fi
 print_case index-only-without-index
 
+# A spool folder that cannot be made (a file stands in its way): the first print call
+# fails, nothing more is tried, nothing is printed.
+blocker="$out/not-a-folder"
+: >"$blocker"
+export TESSALY_SPOOL="$blocker/spool"
+run_case "$here/printing" printer-fails
+[ -e "$TESSALY_SPOOL" ] && fail "printer-fails: a spool folder was made under a file"
+
 # An index file that cannot be written.
 rm -f "$index_file"
 : >"$index_file"

@@ -61,13 +61,11 @@ void CopyPages(QPDF& source, QPDF& copy, int firstPage, int lastPage, int copies
   QPDFPageDocumentHelper sourcePages(source);
   QPDFPageDocumentHelper copyPages(copy);
   const std::vector<QPDFPageObjectHelper> pages = sourcePages.getAllPages();
-  std::vector<QPDFPageObjectHelper> firstRun;
-  for (int i = firstPage; i <= lastPage; ++i) {
-    copyPages.addPage(pages[static_cast<size_t>(i)], false);
-    firstRun.push_back(copyPages.getAllPages().back());
-  }
+  for (int i = firstPage; i <= lastPage; ++i) copyPages.addPage(pages[static_cast<size_t>(i)], false);
+  if (copies < 2) return;
   // A page object stands only once in a page tree: later runs are shallow copies that
   // share the first run's contents and resources.
+  std::vector<QPDFPageObjectHelper> firstRun = copyPages.getAllPages();
   for (int run = 1; run < copies; ++run) {
     for (QPDFPageObjectHelper& page : firstRun) copyPages.addPage(page.shallowCopyPage(), false);
   }
