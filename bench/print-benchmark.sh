@@ -3,7 +3,7 @@
 # "&Print", silently, of 1024 ticked subsections as separate jobs (SEPBOOKMARKS) and of
 # the whole document as one job, to the viewer's spool printer; beside them, in the
 # same run, `qpdf --pages` extracting the same ranges: one run per job (as many runs
-# as jobs would take too long: the first 64 are timed and the time scaled to all), all
+# as jobs would take too long: the first 8 are timed and the time scaled to all), all
 # the ranges in one run, and the whole document. A benchmark: it judges nothing and
 # fails only when it cannot run.
 #   TESSALY_BUILD=build bench/print-benchmark.sh
@@ -33,7 +33,7 @@ qpdf_ms() {
 }
 qpdf_separate=-
 qpdf_one_run=-
-sampled=64
+sampled=8
 if [ -n "$ranges" ]; then
   qpdf_one_run=$(qpdf_ms "$ranges")
   start=$(now_ms)
