@@ -12,3 +12,25 @@ run_case() {
     failures=$((failures + 1))
   fi
 }
+
+# fail WHY: counts a failure found after a case ran.
+fail() {
+  echo "FAILED: $1"
+  failures=$((failures + 1))
+}
+
+# needs_tools TOOL...: the test is skipped (exit 77) when one of them is missing.
+needs_tools() {
+  local tool
+  for tool; do
+    command -v "$tool" >/dev/null || { echo "SKIPPED: $tool is missing"; exit 77; }
+  done
+}
+
+# fresh_output NAME: prints the path of an empty folder for the test's output.
+fresh_output() {
+  local folder="$TESSALY_BUILD/e2e-out/$1"
+  rm -rf "$folder"
+  mkdir -p "$folder"
+  echo "$folder"
+}

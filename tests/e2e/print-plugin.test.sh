@@ -4,16 +4,9 @@
 set -uo pipefail
 here=$(cd "$(dirname "$0")" && pwd)
 : "${TESSALY_BUILD:?TESSALY_BUILD must name the build folder}"
-command -v pdftotext >/dev/null || { echo "SKIPPED: pdftotext is missing"; exit 77; }
 source "$here/cases.sh"
-out="$TESSALY_BUILD/e2e-out/print-plugin"
-rm -rf "$out"
-mkdir -p "$out"
-
-fail() {
-  echo "FAILED: $1"
-  failures=$((failures + 1))
-}
+needs_tools pdftotext
+out=$(fresh_output print-plugin)
 
 # expect_text FILE TEXT: the job's text, its lines joined by blanks, is TEXT.
 expect_text() {

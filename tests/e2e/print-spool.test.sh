@@ -4,18 +4,9 @@
 set -uo pipefail
 here=$(cd "$(dirname "$0")" && pwd)
 : "${TESSALY_BUILD:?TESSALY_BUILD must name the build folder}"
-for tool in qpdf pdftotext; do
-  command -v "$tool" >/dev/null || { echo "SKIPPED: $tool is missing"; exit 77; }
-done
 source "$here/cases.sh"
-out="$TESSALY_BUILD/e2e-out/print-spool"
-rm -rf "$out"
-mkdir -p "$out"
-
-fail() {
-  echo "FAILED: $1"
-  failures=$((failures + 1))
-}
+needs_tools qpdf pdftotext
+out=$(fresh_output print-spool)
 
 # expect_pages FILE N TEXT...: FILE has N pages, page i's text holds the i-th TEXT.
 expect_pages() {

@@ -5,14 +5,10 @@
 set -uo pipefail
 here=$(cd "$(dirname "$0")" && pwd)
 : "${TESSALY_BUILD:?TESSALY_BUILD must name the build folder}"
-for tool in qpdf pdftotext; do
-  command -v "$tool" >/dev/null || { echo "SKIPPED: $tool is missing"; exit 77; }
-done
 source "$here/cases.sh"
+needs_tools qpdf pdftotext
 source "$here/../../scripts/wine-env.sh"
-out="$TESSALY_BUILD/e2e-out/printing"
-rm -rf "$out"
-mkdir -p "$out"
+out=$(fresh_output printing)
 
 # The index goes to the temporary folder of the prefix's user.
 temp_folder=$(ls -d "$WINEPREFIX"/drive_c/users/*/Temp 2>/dev/null | grep -v /Public/ | head -n 1)
@@ -21,11 +17,6 @@ export PRINTING_INDEX_WIN
 PRINTING_INDEX_WIN="C:\\users\\$(basename "$(dirname "$temp_folder")")\\Temp\\\\index.pdf"
 release_index() { chattr -i "$index_file" 2>/dev/null; chmod u+w "$index_file" 2>/dev/null; }
 trap release_index EXIT
-
-fail() {
-  echo "FAILED: $1"
-  failures=$((failures + 1))
-}
 
 # print_case NAME PAGES...: runs printing/NAME.tvs; the jobs printed are exactly
 # these page ranges, in order ("index" stands for a job of the index file).
