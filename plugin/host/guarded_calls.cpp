@@ -22,6 +22,13 @@ bool PerformAction(AVDoc doc, PDAction action) {
   return done;
 }
 
+void ShowPage(AVDoc doc, PDPageNumber page) {
+  HOST_DURING
+    host::AVPageViewGoTo(host::AVDocGetPageView(doc), page);
+  HOST_HANDLER
+  HOST_END_HANDLER
+}
+
 void AlertNote(const std::string& message) {
   const char* text = message.c_str();
   HOST_DURING

@@ -9,6 +9,8 @@
 
 AVDoc ActiveDocument();
 bool PerformAction(AVDoc doc, PDAction action);
+// Shows a page (0-based) in the document's page view.
+void ShowPage(AVDoc doc, PDPageNumber page);
 void AlertNote(const std::string& message);
 // Prints with the host's print service; false when the host raised.
 bool PrintDocumentPages(AVDoc doc, AVDocPrintParams parameters);

@@ -93,7 +93,7 @@ void ExpandBookmarkTree(HWND tree, const BookmarkModel& model, const BookmarkTre
   const bool timed = TimingLogEnabled();
   const CStopwatch watch;
   std::vector<int32_t> order(static_cast<size_t>(model.entryCount));
-  const int32_t requests = ExpansionOrder(model, order.data());
+  const int32_t requests = ExpansionOrder(items.shape, order.data());
   const double walkMs = timed ? watch.ElapsedMs() : 0;
 
   CPeriodicPump pump(timed);

@@ -1,13 +1,10 @@
 #include "expansion_order.h"
 
-bool EntryHasChildren(const BookmarkModel& model, int32_t i) {
-  return i >= 0 && i + 1 < model.entryCount &&
-         model.entries[i + 1].level > model.entries[i].level;
-}
-
-int32_t ExpansionOrder(const BookmarkModel& model, int32_t* order) {
+int32_t ExpansionOrder(const TreeShape& shape, int32_t* order) {
   int32_t count = 0;
-  for (int32_t i = model.entryCount - 1; i >= 0; --i)
-    if (EntryHasChildren(model, i)) order[count++] = i;
+  for (int32_t at = shape.Count() - 1; at >= 0; --at) {
+    const int32_t entry = shape.preorder[static_cast<size_t>(at)];
+    if (shape.HasChildren(entry)) order[count++] = entry;
+  }
   return count;
 }

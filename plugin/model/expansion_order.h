@@ -14,11 +14,8 @@
 
 #include <cstdint>
 
-#include "bookmark_model.h"
+#include "tree_shape.h"
 
-// Whether entry i's tree item has children: the next entry lies deeper.
-bool EntryHasChildren(const BookmarkModel& model, int32_t i);
-
-// Writes, into `order` (room for model.entryCount), the indices of the entries whose
-// items have children, in the order the requests are sent; returns how many.
-int32_t ExpansionOrder(const BookmarkModel& model, int32_t* order);
+// Writes, into `order` (room for every entry), the entries whose items have children,
+// in the order the requests are sent; returns how many.
+int32_t ExpansionOrder(const TreeShape& shape, int32_t* order);

@@ -38,14 +38,6 @@ std::string LowerCase(std::string text) {
   return text;
 }
 
-// In a frame of its own: a page the host refuses leaves the dialog as it is.
-void ShowPage(AVDoc doc, int32_t page) {
-  HOST_DURING
-    host::AVPageViewGoTo(host::AVDocGetPageView(doc), page);
-  HOST_HANDLER
-  HOST_END_HANDLER
-}
-
 // The thumbnails pane shown and the selection type looked up; false on a raise.
 struct ThumbnailTarget {
   AVPageView pageView = nullptr;

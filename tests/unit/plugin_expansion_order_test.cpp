@@ -12,7 +12,7 @@ namespace {
 
 std::vector<int32_t> OrderOf(const BookmarkModel& model) {
   std::vector<int32_t> order(static_cast<size_t>(model.entryCount));
-  order.resize(static_cast<size_t>(ExpansionOrder(model, order.data())));
+  order.resize(static_cast<size_t>(ExpansionOrder(BuildTreeShape(model), order.data())));
   return order;
 }
 
@@ -25,14 +25,10 @@ std::vector<int32_t> OrderOf(const BookmarkModel& model) {
 //    6 C.1
 const std::vector<int> kLevels = {1, 2, 3, 2, 1, 1, 2};
 
-TEST(PluginExpansionOrder, ItemsWithChildrenAreThoseFollowedByADeeperOne) {
-  auto model = ModelOfLevels(kLevels);
-  std::vector<int> withChildren;
-  for (int i = 0; i < model->entryCount; ++i)
-    if (EntryHasChildren(*model, i)) withChildren.push_back(i);
-  EXPECT_EQ(withChildren, (std::vector<int>{0, 1, 5}));
-  EXPECT_FALSE(EntryHasChildren(*model, -1));
-  EXPECT_FALSE(EntryHasChildren(*model, model->entryCount));
+TEST(PluginExpansionOrder, AnItemBelowASkippedLevelOpensTheItemItHangsUnder) {
+  // The fourth bookmark hangs under the second one's item, not the third's.
+  auto model = ModelOfLevels({1, 2, 1, 3});
+  EXPECT_EQ(OrderOf(*model), (std::vector<int32_t>{1, 0}));
 }
 
 TEST(PluginExpansionOrder, GoesDeepestFirst) {
