@@ -1,6 +1,7 @@
 // The main dialog's checking and selection: the ticking rules, the select tools, the
 // jump to a bookmark's page, the selection refresh and "Select thumbnails".
 #include <windows.h>
+#include <windowsx.h>
 #include <commctrl.h>
 
 #include <cstdint>
@@ -267,7 +268,10 @@ void CMainDlg::OnTreeDoubleClick(NMHDR*, LRESULT* result) {
 void CMainDlg::HandleTreeClick(bool secondClick) {
   HWND tree = Tree();
   TVHITTESTINFO hit{};
-  GetCursorPos(&hit.pt);
+  // Where the click was, as the control saw it: the pointer may have moved on since
+  // (under Wine the live position can even lag behind the click just made).
+  const DWORD clickPos = GetMessagePos();
+  hit.pt = {GET_X_LPARAM(clickPos), GET_Y_LPARAM(clickPos)};
   ScreenToClient(tree, &hit.pt);
   const auto item = reinterpret_cast<HTREEITEM>(
       SendMessageA(tree, TVM_HITTEST, 0, reinterpret_cast<LPARAM>(&hit)));
