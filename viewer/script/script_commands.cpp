@@ -92,6 +92,8 @@ std::vector<CommandSpec> BuildTable() {
 
       {"tree-tick", Command::TreeTick, "tree-tick [ID] LABELSTART",
        TreeForms({Text("LABELSTART")})},
+      {"tree-tick-and-leave", Command::TreeTickAndLeave, "tree-tick-and-leave [ID] LABELSTART",
+       TreeForms({Text("LABELSTART")})},
       {"tree-click", Command::TreeClick, "tree-click [ID] LABELSTART",
        TreeForms({Text("LABELSTART")})},
       {"expect-tree", Command::ExpectTree,

@@ -15,7 +15,7 @@ enum class Command {
   Resize, Maximize, ExpectRect, ExpectRectDlu,
   Click, SetText, ExpectText, Check, ExpectCheck, ExpectEnabled, Choose,
   MenuCommand, ExpectMenuCommand, Key,
-  TreeTick, TreeClick, ExpectTree, ExpectTreeCount, ExpectTreeLabel,
+  TreeTick, TreeTickAndLeave, TreeClick, ExpectTree, ExpectTreeCount, ExpectTreeLabel,
   ExpectTreeLabelLength, ExpectTreeDepth, ExpectTreeExpanded, ExpectTreeFile, SaveTree,
   AnswerBox, ExpectNoBox, ExpectTooltip, AnswerFile, AnswerColour, AnswerPrint,
   Screenshot, ScreenshotScreen, ScreenshotMain,

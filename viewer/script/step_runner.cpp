@@ -66,6 +66,7 @@ StepOutcome RunStep(DriverContext& context, const Step& step) {
     case Command::ExpectMenuCommand: RunExpectMenuCommand(context, step); break;
     case Command::Key: RunKey(context, step); break;
     case Command::TreeTick: RunTreeTick(context, step); break;
+    case Command::TreeTickAndLeave: RunTreeTickAndLeave(context, step); break;
     case Command::TreeClick: RunTreeClick(context, step); break;
     case Command::ExpectTree: RunExpectTree(context, step); break;
     case Command::ExpectTreeCount: RunExpectTreeCount(context, step); break;

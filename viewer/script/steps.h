@@ -40,6 +40,7 @@ void RunKey(DriverContext& context, const Step& step);
 
 // Tree views (steps_tree.cpp).
 void RunTreeTick(DriverContext& context, const Step& step);
+void RunTreeTickAndLeave(DriverContext& context, const Step& step);
 void RunTreeClick(DriverContext& context, const Step& step);
 void RunExpectTree(DriverContext& context, const Step& step);
 void RunExpectTreeCount(DriverContext& context, const Step& step);

@@ -96,9 +96,8 @@ std::string StateName(int stateImage) {
   return stateImage == 2 ? "ticked" : stateImage == 1 ? "unticked" : "without a check box";
 }
 
-}  // namespace
-
-void RunTreeTick(DriverContext& context, const Step& step) {
+// Ticks the item's box; with `leave`, the pointer leaves the tree in the same input.
+void TickTreeItem(DriverContext& context, const Step& step, bool leave) {
   HWND tree = WaitForTree(context, step);
   TreeReader reader(tree, context.timeoutMs());
   HTREEITEM item = WaitForItem(context, tree, step.args[1]);
@@ -118,11 +117,23 @@ void RunTreeTick(DriverContext& context, const Step& step) {
     }
     return "no check box left of the label (hit test flags " + Hex(lastFlags) + ")";
   });
-  ClickControlAt(context, tree, point);
+  RECT treeRect = {};
+  GetWindowRect(tree, &treeRect);
+  // Just outside the tree's top-left corner: on no item, whatever the tree holds.
+  const POINT away = {treeRect.left - 4, treeRect.top - 4};
+  ClickControlAt(context, tree, point, leave ? &away : nullptr);
   WaitFor(context, [&]() -> std::string {
     int now = reader.StateImage(item);
     return now != before ? "" : "the item is still " + StateName(now);
   });
+}
+
+}  // namespace
+
+void RunTreeTick(DriverContext& context, const Step& step) { TickTreeItem(context, step, false); }
+
+void RunTreeTickAndLeave(DriverContext& context, const Step& step) {
+  TickTreeItem(context, step, true);
 }
 
 void RunTreeClick(DriverContext& context, const Step& step) {

@@ -7,6 +7,8 @@ namespace viewer::script {
 namespace {
 
 constexpr int kForegroundWaitMs = 2000;
+// Longer than the window system's own pointer position is trusted to be fresh.
+constexpr int kSlowTakingMs = 250;
 
 bool IsButton(HWND control) { return ClassOf(control) == "Button"; }
 
@@ -41,9 +43,9 @@ void WaitUntilReady(const DriverContext& context, HWND control, const std::strin
 }
 
 void ClickByRealInput(const DriverContext& context, HWND control, POINT screenPoint,
-                      const std::string& name) {
-  InputWatch watch(control);
-  SendMouseClick(screenPoint);
+                      const std::string& name, const POINT* leaveTo = nullptr) {
+  InputWatch watch(control, leaveTo ? kSlowTakingMs : 0);
+  SendMouseClick(screenPoint, leaveTo);
   if (watch.watching()) {
     HWND reached = watch.WaitButtonRelease(context.timeoutMs());
     if (!reached) Fail("the click did not reach " + name + " within the timeout");
@@ -105,14 +107,15 @@ ClickWay ClickControl(const DriverContext& context, HWND control, const std::str
   return way;
 }
 
-void ClickControlAt(const DriverContext& context, HWND control, POINT clientPoint) {
+void ClickControlAt(const DriverContext& context, HWND control, POINT clientPoint,
+                    const POINT* leaveTo) {
   const std::string name = "the " + ClassOf(control);
   WaitUntilReady(context, control, name);
   POINT point = clientPoint;
   ClientToScreen(control, &point);
   std::string obstacle = RealInputObstacle(control, point);
   if (!obstacle.empty()) Fail("real input cannot reach " + name + ": " + obstacle);
-  ClickByRealInput(context, control, point, name);
+  ClickByRealInput(context, control, point, name, leaveTo);
 }
 
 }  // namespace viewer::script

@@ -21,8 +21,9 @@ ClickWay ClickControl(const DriverContext& context, HWND control, const std::str
 
 // Clicks a point of a control (client coordinates) with real input only, and waits
 // until the control's thread has taken the click. Fails when the input cannot reach
-// the control.
-void ClickControlAt(const DriverContext& context, HWND control, POINT clientPoint);
+// the control. With `leaveTo` (screen coordinates) the pointer moves there at once.
+void ClickControlAt(const DriverContext& context, HWND control, POINT clientPoint,
+                    const POINT* leaveTo = nullptr);
 
 // Whether the button toggles its own check state when clicked.
 bool IsAutoCheckButton(HWND control);

@@ -11,12 +11,14 @@ namespace {
 std::atomic<long> g_buttonReleases{0};
 std::atomic<HWND> g_lastReleaseWindow{nullptr};
 std::atomic<long> g_keyReleases{0};
+std::atomic<DWORD> g_slowTakingMs{0};
 
 // Both hooks run on the watched thread as it takes input off its queue.
 LRESULT CALLBACK WatchMouse(int code, WPARAM wParam, LPARAM lParam) {
   if (code == HC_ACTION && (wParam == WM_LBUTTONUP || wParam == WM_NCLBUTTONUP)) {
     g_lastReleaseWindow = reinterpret_cast<MOUSEHOOKSTRUCT*>(lParam)->hwnd;
     ++g_buttonReleases;
+    if (g_slowTakingMs) Sleep(g_slowTakingMs);
   }
   return CallNextHookEx(nullptr, code, wParam, lParam);
 }
@@ -67,7 +69,7 @@ bool BringToForeground(HWND root, int timeoutMs) {
   return WaitQuietly(timeoutMs, [&] { return GetForegroundWindow() == root; });
 }
 
-void SendMouseClick(POINT point) {
+void SendMouseClick(POINT point, const POINT* leaveTo) {
   const DWORD now = GetTickCount();
   const DWORD doubleClickTime = GetDoubleClickTime();
   if (std::abs(point.x - g_lastClickPoint.x) <= GetSystemMetrics(SM_CXDOUBLECLK) &&
@@ -75,7 +77,10 @@ void SendMouseClick(POINT point) {
       now - g_lastClickTime <= doubleClickTime) {
     Sleep(doubleClickTime - (now - g_lastClickTime) + 50);
   }
-  SetCursorPos(point.x, point.y);
+  // With `leaveTo` the window system's pointer stays there while the events go to
+  // `point`, as when it reports the pointer's motion late.
+  const POINT pointer = leaveTo ? *leaveTo : point;
+  SetCursorPos(pointer.x, pointer.y);
   // Each event carries the point too: a motion the window system reports late (a
   // window mapped under the old pointer place) must not move the press elsewhere.
   const int left = GetSystemMetrics(SM_XVIRTUALSCREEN);
@@ -86,12 +91,14 @@ void SendMouseClick(POINT point) {
   auto normalized = [](long offset, long size) {
     return static_cast<LONG>((static_cast<long long>(offset) * 65536 + size - 1) / size);
   };
-  for (INPUT& input : inputs) {
+  auto moveTo = [&](INPUT& input, POINT to) {
     input.type = INPUT_MOUSE;
-    input.mi.dx = normalized(point.x - left, width);
-    input.mi.dy = normalized(point.y - top, height);
+    input.mi.dx = normalized(to.x - left, width);
+    input.mi.dy = normalized(to.y - top, height);
     input.mi.dwFlags = MOUSEEVENTF_MOVE | MOUSEEVENTF_ABSOLUTE | MOUSEEVENTF_VIRTUALDESK;
-  }
+  };
+  moveTo(inputs[0], point);
+  moveTo(inputs[1], point);
   inputs[0].mi.dwFlags |= MOUSEEVENTF_LEFTDOWN;
   inputs[1].mi.dwFlags |= MOUSEEVENTF_LEFTUP;
   SendInput(2, inputs, sizeof(INPUT));
@@ -142,8 +149,9 @@ void PostAndSync(const DriverContext& context, HWND window, UINT message, WPARAM
   SyncWithThread(context, window);
 }
 
-InputWatch::InputWatch(HWND window) {
+InputWatch::InputWatch(HWND window, DWORD slowTakingMs) {
   DWORD thread = GetWindowThreadProcessId(window, nullptr);
+  g_slowTakingMs = slowTakingMs;
   buttonReleasesBefore_ = g_buttonReleases;
   keyReleasesBefore_ = g_keyReleases;
   mouseHook_ = SetWindowsHookExA(WH_MOUSE, WatchMouse, nullptr, thread);
@@ -151,6 +159,7 @@ InputWatch::InputWatch(HWND window) {
 }
 
 InputWatch::~InputWatch() {
+  g_slowTakingMs = 0;
   if (mouseHook_) UnhookWindowsHookEx(mouseHook_);
   if (keyboardHook_) UnhookWindowsHookEx(keyboardHook_);
 }

@@ -12,8 +12,10 @@ namespace viewer::script {
 bool BringToForeground(HWND root, int timeoutMs);
 
 // Presses and releases the left button at a screen point. Two clicks at one place in
-// a row are spaced beyond the double-click time, so that they stay two clicks.
-void SendMouseClick(POINT screenPoint);
+// a row are spaced beyond the double-click time, so that they stay two clicks. With
+// `leaveTo`, the window system's own pointer is left there while the events carry
+// the point: the pointer as a window reads it back is then elsewhere.
+void SendMouseClick(POINT screenPoint, const POINT* leaveTo = nullptr);
 
 // Presses and releases a key; the foreground window's focused control gets it.
 void SendKey(WORD virtualKey);
@@ -33,7 +35,9 @@ void PostAndSync(const DriverContext& context, HWND window, UINT message, WPARAM
 // release and key release reaches when that thread takes it off its queue.
 class InputWatch {
  public:
-  explicit InputWatch(HWND window);
+  // With `slowTakingMs`, the thread stays that long in the hook at each button release,
+  // as a busy thread would take it late.
+  explicit InputWatch(HWND window, DWORD slowTakingMs = 0);
   ~InputWatch();
   InputWatch(const InputWatch&) = delete;
   InputWatch& operator=(const InputWatch&) = delete;
