@@ -4,7 +4,6 @@
 #include <windows.h>
 
 #include <cstdio>
-#include <memory>
 #include <string>
 
 #include "host/guarded_calls.h"
@@ -77,14 +76,12 @@ bool CMainDlg::PrintPageRange(int first, int last, bool interactive) {
   }
   PrintParameters parameters;
   FillPrintParameters(parameters, interactive, first - 1, last - 1);
-  auto progress = std::make_unique<CPrintingDlg>(GetSafeHwnd());
+  CPrintingDlg progress(GetSafeHwnd());
   char range[32];
   std::snprintf(range, sizeof range, "%d - %d", first, last);
-  progress->ShowStatus(range);
+  progress.ShowStatus(range);
   if (!PrintDocumentPages(doc, &parameters.record)) return false;
-  bool result = !progress->stopped;
-  progress.reset();
-  return result && printNotified;
+  return !progress.stopped && printNotified;
 }
 
 bool CMainDlg::PrintIndexFile(const std::string& path, int pageCount) {
@@ -93,13 +90,14 @@ bool CMainDlg::PrintIndexFile(const std::string& path, int pageCount) {
   // The host's print dialog shows for the index exactly when no pages came before it.
   PrintParameters parameters;
   FillPrintParameters(parameters, setup.indexOnly != 0, 0, pageCount - 1);
-  auto progress = std::make_unique<CPrintingDlg>(GetSafeHwnd());
-  progress->ShowStatus("Index");
-  const bool printed = PrintDocumentPages(doc, &parameters.record);
-  const bool result = printed && !progress->stopped;
-  progress.reset();
+  bool printed = false;
+  {
+    CPrintingDlg progress(GetSafeHwnd());
+    progress.ShowStatus("Index");
+    printed = PrintDocumentPages(doc, &parameters.record) && !progress.stopped;
+  }
   CloseWithoutSaving(doc);
-  return result && printNotified;
+  return printed && printNotified;
 }
 
 AVDoc CMainDlg::OpenDocumentFile(const std::string& path) {
