@@ -2,6 +2,7 @@
 # repository root: the plug-in build compiles them, and so do the native unit tests.
 set(PLUGIN_PURE_SOURCES
   plugin/framework/integer_text.cpp
+  plugin/framework/line_tokens.cpp
   plugin/host/print_notification.cpp
   plugin/host/table_acquisition.cpp
   plugin/host/tables.cpp
@@ -25,4 +26,5 @@ set(PLUGIN_PURE_SOURCES
   plugin/ui/install_path.cpp
   plugin/ui/main_layout.cpp
   plugin/ui/page_count_text.cpp
+  plugin/ui/page_size_table.cpp
 )

@@ -19,12 +19,12 @@ void RegisterCommonControls() {
 
 CDialog* CDialog::firstModeless_ = nullptr;
 
-INT_PTR CDialog::DoModal() {
+INT_PTR CDialog::DoModal(HWND owner) {
   if (hwnd_) return -1;  // already running
   RegisterCommonControls();
   CApplication* app = CApplication::Current();
   HINSTANCE module = app ? app->Module() : GetModuleHandleA(nullptr);
-  HWND owner = app ? app->DialogOwner() : GetActiveWindow();
+  if (!owner) owner = app ? app->DialogOwner() : GetActiveWindow();
 
   modeless_ = false;
   endRequested_ = false;

@@ -15,9 +15,10 @@ class CDialog {
   CDialog(const CDialog&) = delete;
   CDialog& operator=(const CDialog&) = delete;
 
-  // Shows the dialog over the host's main window, which is disabled meanwhile,
-  // and returns the result given to EndDialog (-1 if it could not be created).
-  INT_PTR DoModal();
+  // Shows the dialog over `owner` (the host's main window when null), which is
+  // disabled meanwhile, and returns the result given to EndDialog (-1 if it could not
+  // be created).
+  INT_PTR DoModal(HWND owner = nullptr);
   // Ends the modal loop once the current message has been handled; a modeless
   // dialog's window is destroyed.
   void EndDialog(INT_PTR result);

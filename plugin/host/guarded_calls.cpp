@@ -76,3 +76,49 @@ void CloseWithoutSaving(AVDoc doc) {
   HOST_HANDLER
   HOST_END_HANDLER
 }
+
+bool DocumentPageCount(AVDoc doc, PDDoc& document, ASInt32& pageCount) {
+  PDDoc volatile found = nullptr;
+  volatile ASInt32 count = 0;
+  volatile bool done = false;
+  HOST_DURING
+    found = host::AVDocGetPDDoc(doc);
+    count = host::PDDocGetNumPages(found);
+    done = true;
+  HOST_HANDLER
+  HOST_END_HANDLER
+  document = found;
+  pageCount = count;
+  return done;
+}
+
+bool ReadPageCropBox(PDDoc document, PDPageNumber page, ASFixedRect& box, ASErrorCode& error) {
+  PDPage volatile acquired = nullptr;
+  volatile bool done = false;
+  HOST_DURING
+    acquired = host::PDDocAcquirePage(document, page);
+    host::PDPageGetCropBox(acquired, &box);
+    host::PDPageRelease(acquired);
+    acquired = nullptr;
+    done = true;
+  HOST_HANDLER
+    error = HOST_ERRORCODE;
+  HOST_END_HANDLER
+  // A page acquired before the raise is released all the same.
+  if (acquired) {
+    HOST_DURING
+      host::PDPageRelease(acquired);
+    HOST_HANDLER
+    HOST_END_HANDLER
+  }
+  return done;
+}
+
+void AlertHostError(ASErrorCode error) {
+  char text[256] = {};
+  HOST_DURING
+    host::ASGetErrorString(error, text, sizeof text);
+  HOST_HANDLER
+  HOST_END_HANDLER
+  AlertNote(text);
+}

@@ -18,3 +18,11 @@ bool PrintDocumentPages(AVDoc doc, AVDocPrintParams parameters);
 AVDoc OpenDocumentWindow(const std::string& path);
 // Closes a document window without saving.
 void CloseWithoutSaving(AVDoc doc);
+
+// The document of a document window and its page count; false when the host raised.
+bool DocumentPageCount(AVDoc doc, PDDoc& document, ASInt32& pageCount);
+// A page's crop box, the page acquired and released around it; false when the host
+// raised, with its error code in `error`.
+bool ReadPageCropBox(PDDoc document, PDPageNumber page, ASFixedRect& box, ASErrorCode& error);
+// Shows the host's own text for an error in the host's note alert.
+void AlertHostError(ASErrorCode error);

@@ -1,5 +1,5 @@
 // The main dialog's settings file: loading it into the values and controls, saving
-// them, and the File menu's settings commands.
+// them, and the File menu's settings commands, "Setup" among them.
 #include <windows.h>
 
 #include <cstdio>
@@ -110,4 +110,15 @@ void CMainDlg::OnSaveSettingsAs() {
   if (SaveSettings())
     MessageBoxA(GetSafeHwnd(), ("Saved to file: " + settingsFilePath).c_str(), kMessageCaption,
                 MB_OK);
+}
+
+// Whatever the dialog's result, the page-sizes file is read again: its path may have
+// changed, or the file itself through "Edit".
+void CMainDlg::OnSetup() {
+  setup.DoModal(GetSafeHwnd());
+  // Refilling the list empties the combo box's edit part: a page size typed there
+  // before opening Setup is taken first, so it is chosen again and not lost.
+  CDataExchange pageSize(GetSafeHwnd(), true);
+  ExchangeComboText(pageSize, IDC_PAGE_SIZE_LIST, pageSizeName);
+  ReadPageSizes(setup.pageSizesFile);
 }

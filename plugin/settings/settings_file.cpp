@@ -1,9 +1,7 @@
 #include "settings_file.h"
 
-#include <climits>
-#include <cstdint>
-
 #include "framework/integer_text.h"
+#include "framework/line_tokens.h"
 
 namespace {
 
@@ -50,39 +48,6 @@ constexpr SettingsKey kKeys[] = {
     String("PAGESIZE", &PrintSettings::pageSize),
 };
 
-bool IsDelimiter(char c) { return c == ';' || c == '\n'; }
-
-// The next token from `position`: runs of delimiters count as one, and those in
-// front of the first token are skipped. Empty when the line has no more tokens.
-std::string_view NextToken(std::string_view line, std::size_t& position) {
-  while (position < line.size() && IsDelimiter(line[position])) ++position;
-  const std::size_t start = position;
-  while (position < line.size() && !IsDelimiter(line[position])) ++position;
-  return line.substr(start, position - start);
-}
-
-bool IsBlank(char c) {
-  return c == ' ' || c == '\t' || c == '\n' || c == '\v' || c == '\f' || c == '\r';
-}
-
-// Blanks, a sign, then digits up to the first other character; no digits give 0.
-// A number too large for an int stops at its limit.
-int LeadingInteger(std::string_view text) {
-  std::size_t i = 0;
-  while (i < text.size() && IsBlank(text[i])) ++i;
-  bool negative = false;
-  if (i < text.size() && (text[i] == '+' || text[i] == '-')) negative = text[i++] == '-';
-  std::int64_t value = 0;
-  for (; i < text.size() && text[i] >= '0' && text[i] <= '9'; ++i) {
-    value = value * 10 + (text[i] - '0');
-    if (value > std::int64_t{INT_MAX} + 1) break;
-  }
-  if (negative) value = -value;
-  if (value > INT_MAX) return INT_MAX;
-  if (value < INT_MIN) return INT_MIN;
-  return static_cast<int>(value);
-}
-
 const SettingsKey* FindKey(std::string_view name) {
   for (const SettingsKey& key : kKeys)
     if (name == key.name) return &key;
@@ -93,9 +58,9 @@ const SettingsKey* FindKey(std::string_view name) {
 
 void ApplySettingsLine(PrintSettings& settings, std::string_view line) {
   std::size_t position = 0;
-  const SettingsKey* key = FindKey(NextToken(line, position));
+  const SettingsKey* key = FindKey(NextLineToken(line, position));
   if (!key) return;
-  const std::string_view value = NextToken(line, position);
+  const std::string_view value = NextLineToken(line, position);
   switch (key->kind) {
     case Kind::Flag:
       settings.*key->number = 1;

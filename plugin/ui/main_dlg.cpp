@@ -89,6 +89,7 @@ BOOL CMainDlg::OnInitDialog() {
   // Again, now that the tree exists for the auto expand value to act on.
   LoadSettings(settingsFilePath);
   if (setup.startupMax) ShowWindow(GetSafeHwnd(), SW_MAXIMIZE);
+  ReadPageSizes(setup.pageSizesFile);
   return TRUE;
 }
 
@@ -152,7 +153,6 @@ void CMainDlg::OnClose() {
 
 void CMainDlg::OnSilentPrint() {}
 
-void CMainDlg::OnSetup() {}
 void CMainDlg::OnAddBanners() {}
 void CMainDlg::OnBannerSetup() {}
 void CMainDlg::OnRemoveAllBanners() {}
@@ -161,7 +161,6 @@ void CMainDlg::OnSaveBannerPageNumbers() {}
 void CMainDlg::OnAddBannersCurrentLevel() {}
 void CMainDlg::OnRemoveLastAddedBanners() {}
 void CMainDlg::OnReportSelected() {}
-void CMainDlg::OnFindPageSize() {}
 void CMainDlg::OnReportFound() {}
 void CMainDlg::OnImportPageNumbers() {}
 void CMainDlg::OnExportNames() {}

@@ -11,8 +11,9 @@
 #include "model/thumbnail_plan.h"
 #include "print/index_pdf_writer.h"
 #include "print/print_list.h"
+#include "page_size_table.h"
 #include "settings/print_settings.h"
-#include "setup_dlg.h"
+#include "settings/setup_dlg.h"
 
 class CStopwatch;
 class CTreeCheckBoxes;
@@ -50,6 +51,8 @@ class CMainDlg : public CDialog {
 
   BookmarkModel model;
   BookmarkTreeItems treeItems;
+  // The named page sizes and the pages "Find" found last.
+  PageSizeSearch pageSizes;
 
   // The model and its tree.
   void BuildBookmarkModel();
@@ -72,6 +75,15 @@ class CMainDlg : public CDialog {
   void MarkTickedFromTree();
   void RefreshSelection(bool dropNested);
   void SelectThumbnails();
+
+  // Page sizes.
+  // Reads the page-sizes file into the sizes and the combo box's list; false, changing
+  // nothing, when the file cannot be opened.
+  bool ReadPageSizes(const std::string& path);
+  // "Find": every page of the active document of the size named in the combo box,
+  // then selected in the thumbnails pane.
+  void FindByPageSize();
+  void SelectFoundThumbnails();
 
   // Printing.
   // Prints pages first..last (1-based) of the active document; true if the job may

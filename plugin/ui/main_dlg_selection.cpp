@@ -10,12 +10,12 @@
 
 #include "framework/message_pump.h"
 #include "framework/stopwatch.h"
-#include "host/error_frame.h"
 #include "host/guarded_calls.h"
 #include "main_dlg.h"
 #include "model/bookmark_label.h"
 #include "model/bookmark_lookup.h"
 #include "model/tree_check_boxes.h"
+#include "thumbnail_selection.h"
 
 namespace {
 
@@ -37,61 +37,6 @@ std::string ItemLabel(HWND tree, HTREEITEM item) {
 std::string LowerCase(std::string text) {
   if (!text.empty()) CharLowerBuffA(text.data(), static_cast<DWORD>(text.size()));
   return text;
-}
-
-// The thumbnails pane shown and the selection type looked up; false on a raise.
-struct ThumbnailTarget {
-  AVPageView pageView = nullptr;
-  ASAtom type = 0;
-  AVDocSelectionServer server = nullptr;
-};
-
-bool PrepareThumbnails(AVDoc doc, bool selecting, ThumbnailTarget& target) {
-  volatile bool done = false;
-  HOST_DURING
-    host::AVDocSetViewMode(doc, PDUseThumbs);
-    target.pageView = host::AVDocGetPageView(doc);
-    target.type = host::ASAtomFromString("Thumbnail");
-    if (selecting) {
-      target.server = host::AVDocGetSelectionServerByType(target.type);
-    } else {
-      host::AVDocSetSelection(doc, target.type, reinterpret_cast<void*>(intptr_t{-1}), false);
-    }
-    done = true;
-  HOST_HANDLER
-  HOST_END_HANDLER
-  return done;
-}
-
-// Page indexes travel as the selection's data.
-void* PageData(int32_t page) { return reinterpret_cast<void*>(static_cast<intptr_t>(page - 1)); }
-
-bool StartThumbnailSelection(AVDoc doc, const ThumbnailTarget& target, int32_t page) {
-  volatile bool done = false;
-  HOST_DURING
-    done = host::AVDocSetSelection(doc, target.type, PageData(page), true) != 0;
-  HOST_HANDLER
-  HOST_END_HANDLER
-  return done;
-}
-
-bool AddThumbnail(AVDoc doc, const ThumbnailTarget& target, int32_t page) {
-  if (!target.server->AddToSelection) return false;
-  volatile bool done = false;
-  HOST_DURING
-    target.server->AddToSelection(doc, nullptr, PageData(page), true);
-    done = true;
-  HOST_HANDLER
-  HOST_END_HANDLER
-  return done;
-}
-
-void ShowThumbnailSelection(AVDoc doc, const ThumbnailTarget& target) {
-  HOST_DURING
-    host::AVDocShowSelection(doc);
-    host::AVPageViewDrawNow(target.pageView);
-  HOST_HANDLER
-  HOST_END_HANDLER
 }
 
 }  // namespace
@@ -214,8 +159,8 @@ void CMainDlg::SelectThumbnails() {
     for (size_t k = 0; k < pages.size(); ++k) {
       const ThumbnailPage& page = pages[k];
       // The first page starts the selection afresh; the others join it.
-      const bool added = k == 0 ? StartThumbnailSelection(doc, target, page.page)
-                                : AddThumbnail(doc, target, page.page);
+      const bool added = k == 0 ? StartThumbnailSelection(doc, target, page.page - 1)
+                                : AddThumbnail(doc, target, page.page - 1);
       if (added) {
         AppendPageToList(thumbnailPageList, page.page);
         if (page.level >= 0 && page.level < kThumbnailLevelLists)

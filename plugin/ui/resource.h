@@ -6,6 +6,7 @@
 #define IDD_MAIN 105
 #define IDR_MAIN_MENU 107
 #define IDD_PRINTING 115
+#define IDD_SETUP 131
 
 // Bitmaps and cursor
 #define IDC_MEASURE_CURSOR 102
@@ -32,6 +33,26 @@
 #define IDC_PAGE_SIZE_LIST 1097
 #define IDC_FIND_PAGE_SIZE 1098
 #define IDC_PAGE_SIZE_LABEL 1099
+
+// Controls of "Setup" (some share their numbers with controls of the main dialog)
+#define IDC_SETUP_FONT_SIZE 1063
+#define IDC_SETUP_THUMBS_ONE 1084
+#define IDC_SETUP_SAVE_EXIT 1085
+#define IDC_SETUP_THUMBS_PRIOR 1088
+#define IDC_SETUP_STARTUP_MAX 1092
+#define IDC_SETUP_INTEL_CHECK_OFF 1093
+#define IDC_SETUP_INDEX_ONLY 1094
+#define IDC_SETUP_PAGE_WIDTH 1095
+#define IDC_SETUP_PAGE_HEIGHT 1096
+#define IDC_SETUP_INDENT 1097
+#define IDC_SETUP_SEP_BOOKMARKS 1098
+#define IDC_SETUP_WRAP 1099
+#define IDC_SETUP_PAGE_SIZES_FILE 1100
+#define IDC_SETUP_BROWSE 1101
+#define IDC_SETUP_EDIT 1102
+#define IDC_SETUP_BLANK_LINE 1103
+#define IDC_SETUP_LAYERED 1104
+#define IDC_SETUP_THUMBS_INC_SUB1 1105
 
 // Controls of the progress dialog "Printing..."
 #define IDC_STOP 1037

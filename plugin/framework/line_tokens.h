@@ -1,0 +1,21 @@
+// The grammar the plug-in's small text files share: a line is cut into tokens at
+// ";" and line feeds, and numbers are read as far as they go.
+#pragma once
+
+#include <cstdio>
+#include <string>
+#include <string_view>
+
+// The next token from `position`: runs of delimiters count as one, and those in front
+// of the first token are skipped. Empty when the line has no more tokens.
+std::string_view NextLineToken(std::string_view line, std::size_t& position);
+
+// Blanks, a sign, then decimal digits up to the first other character; no digits give
+// 0. A number too large for an int stops at its limit.
+int LeadingInteger(std::string_view text);
+
+// Reads the next piece of a file as a fixed line buffer would: bytes up to and
+// including a line feed, or `limit` bytes of a longer line (the rest comes as the next
+// piece). Bytes are taken as they are: a carriage return stays, and so does a NUL.
+// False at the end of the file or on a read error, with nothing read.
+bool ReadLinePiece(std::FILE* file, std::size_t limit, std::string& piece);
