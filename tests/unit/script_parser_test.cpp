@@ -182,6 +182,56 @@ TEST(ScriptParser, BoxesWindowsAndMarks) {
   EXPECT_EQ(One("mark \"tree filled\"").args, std::vector<std::string>{"tree filled"});
 }
 
+TEST(ScriptParser, ExpectListTakesItemsOrNone) {
+  EXPECT_EQ(One("expect-list 1097 \"A3|A4|Letter\"").args,
+            (std::vector<std::string>{"1097", "A3|A4|Letter"}));
+  EXPECT_EQ(One("expect-list 1097 none").command, Command::ExpectList);
+  EXPECT_EQ(One("expect-list 1097 \"Letter (8.5 x 11 in)\"").args[1], "Letter (8.5 x 11 in)");
+  EXPECT_EQ(ErrorOf("expect-list 1097 \"\""),
+            "t.tvs:1: ITEMS|none: '' is not a list of items (like A3|A4|Letter) or none");
+  EXPECT_EQ(ErrorOf("expect-list A3|A4"),
+            "t.tvs:1: wrong number of arguments (1 argument); usage: expect-list ID ITEMS|none");
+  EXPECT_EQ(ErrorOf("expect-list A3 A4"),
+            "t.tvs:1: ID: 'A3' is not a control id (0 to 65535)");
+  EXPECT_EQ(ErrorOf("expect-list 1097 A3 A4"),
+            "t.tvs:1: wrong number of arguments (3 arguments); usage: expect-list ID ITEMS|none");
+}
+
+TEST(ScriptParser, ExpectFocusTakesAControlId) {
+  EXPECT_EQ(One("expect-focus 1075").args, std::vector<std::string>{"1075"});
+  EXPECT_EQ(One("expect-focus 1075").command, Command::ExpectFocus);
+  EXPECT_EQ(ErrorOf("expect-focus tree"), "t.tvs:1: ID: 'tree' is not a control id (0 to 65535)");
+  EXPECT_EQ(ErrorOf("expect-focus 65536"),
+            "t.tvs:1: ID: '65536' is not a control id (0 to 65535)");
+  EXPECT_EQ(ErrorOf("expect-focus"),
+            "t.tvs:1: wrong number of arguments (0 arguments); usage: expect-focus ID");
+}
+
+TEST(ScriptParser, ExpectTabOrderTakesAListOfControlIds) {
+  EXPECT_EQ(One("expect-tab-order 1075,1076,1000").args,
+            std::vector<std::string>{"1075,1076,1000"});
+  EXPECT_EQ(One("expect-tab-order \"1075, 1076\"").command, Command::ExpectTabOrder);
+  EXPECT_EQ(One("expect-tab-order 1000").args, std::vector<std::string>{"1000"});
+  const std::string why = "' is not a list of control ids (like 1075,1076,1000)";
+  EXPECT_EQ(ErrorOf("expect-tab-order 1075,x"), "t.tvs:1: IDS: '1075,x" + why);
+  EXPECT_EQ(ErrorOf("expect-tab-order 1075,,1076"), "t.tvs:1: IDS: '1075,,1076" + why);
+  EXPECT_EQ(ErrorOf("expect-tab-order 1075,70000"), "t.tvs:1: IDS: '1075,70000" + why);
+  EXPECT_EQ(ErrorOf("expect-tab-order 1075,65535"), "t.tvs:1: IDS: '1075,65535" + why);
+  EXPECT_EQ(ErrorOf("expect-tab-order none"), "t.tvs:1: IDS: 'none" + why);
+  EXPECT_EQ(ErrorOf("expect-tab-order 1075 1076"),
+            "t.tvs:1: wrong number of arguments (2 arguments); usage: expect-tab-order IDS");
+}
+
+TEST(ScriptParser, ABadListRefusesTheWholeScriptBeforeItRuns) {
+  Parsed p = Parse("expect-focus 1075\nexpect-tab-order 1075;1076\nexpect-list 1097 \"\"\n"
+                   "expect-list 1097 none\n");
+  EXPECT_FALSE(p.ok);
+  EXPECT_EQ(p.errors,
+            "t.tvs:2: IDS: '1075;1076' is not a list of control ids (like 1075,1076,1000)\n"
+            "t.tvs:3: ITEMS|none: '' is not a list of items (like A3|A4|Letter) or none");
+  EXPECT_TRUE(p.script.steps.empty());
+}
+
 TEST(ScriptParser, AnswerFileTakesAPathOrCancel) {
   EXPECT_EQ(One("answer-file cancel").args, std::vector<std::string>{"cancel"});
   EXPECT_EQ(One("answer-file Cancel").args, std::vector<std::string>{"cancel"});
@@ -220,6 +270,8 @@ TEST(ScriptParser, EveryCommandOfTheTableParsesFromItsUsage) {
       switch (arg.kind) {
         case ArgKind::Keyword: line += std::string(arg.keywords[0]); break;
         case ArgKind::PageList: line += "1,2"; break;
+        case ArgKind::IdList: line += "1075,1076"; break;
+        case ArgKind::ItemList: line += "\"A3|A4\""; break;
         case ArgKind::Seconds: line += "1.5"; break;
         case ArgKind::Text: line += "\"some text\""; break;
         default: line += "7"; break;

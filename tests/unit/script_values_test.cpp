@@ -38,8 +38,38 @@ TEST(ScriptValues, PageLists) {
   EXPECT_EQ(ParsePageList("1,,2"), std::nullopt);
   EXPECT_EQ(ParsePageList("1,"), std::nullopt);
   EXPECT_EQ(ParsePageList(""), std::nullopt);
-  EXPECT_EQ(FormatPageList({}), "none");
-  EXPECT_EQ(FormatPageList({3, 1}), "3,1");
+  EXPECT_EQ(ParsePageList("999999999"), std::vector<int>{999999999});
+  EXPECT_EQ(FormatNumberList({}), "none");
+  EXPECT_EQ(FormatNumberList({3, 1}), "3,1");
+}
+
+TEST(ScriptValues, IdLists) {
+  EXPECT_EQ(ParseIdList("1075,1076,1000"), (std::vector<int>{1075, 1076, 1000}));
+  EXPECT_EQ(ParseIdList("1075, 1076"), (std::vector<int>{1075, 1076}));
+  EXPECT_EQ(ParseIdList("0,65534"), (std::vector<int>{0, 65534}));
+  EXPECT_EQ(ParseIdList("7,7"), (std::vector<int>{7, 7}));
+  // 65535 marks the windows without an id, which a tab order leaves out.
+  EXPECT_EQ(ParseIdList("1075,65535"), std::nullopt);
+  EXPECT_EQ(ParseIdList("65536"), std::nullopt);
+  EXPECT_EQ(ParseIdList("none"), std::nullopt);
+  EXPECT_EQ(ParseIdList(""), std::nullopt);
+  EXPECT_EQ(ParseIdList("1075,"), std::nullopt);
+  EXPECT_EQ(ParseIdList("1075;1076"), std::nullopt);
+  EXPECT_EQ(ParseIdList("-1"), std::nullopt);
+}
+
+TEST(ScriptValues, ItemLists) {
+  EXPECT_EQ(ParseItemList("none"), std::vector<std::string>{});
+  EXPECT_EQ(ParseItemList("None"), std::vector<std::string>{});
+  EXPECT_EQ(ParseItemList("A3|A4|Letter"), (std::vector<std::string>{"A3", "A4", "Letter"}));
+  EXPECT_EQ(ParseItemList("A4"), std::vector<std::string>{"A4"});
+  // Texts are taken as written: blanks and empty items count.
+  EXPECT_EQ(ParseItemList(" A3 ||B"), (std::vector<std::string>{" A3 ", "", "B"}));
+  EXPECT_EQ(ParseItemList("A3|"), (std::vector<std::string>{"A3", ""}));
+  EXPECT_EQ(ParseItemList("none|A4"), (std::vector<std::string>{"none", "A4"}));
+  EXPECT_EQ(ParseItemList(""), std::nullopt);
+  EXPECT_EQ(FormatItemList({}), "none");
+  EXPECT_EQ(FormatItemList({"A3", "", "Letter"}), "A3||Letter");
 }
 
 TEST(ScriptValues, PathsAreResolvedFromTheScriptFolder) {

@@ -13,8 +13,8 @@ enum class Command {
   ExpectPages, ExpectPage, ExpectThumbs, ExpectThumbsShown, ExpectLayers,
   WaitWindow, WaitGone, ExpectNoWindow, ExpectWindowCount, CloseBox,
   Resize, Maximize, ExpectRect, ExpectRectDlu,
-  Click, SetText, ExpectText, Check, ExpectCheck, ExpectEnabled, Choose,
-  MenuCommand, ExpectMenuCommand, Key,
+  Click, SetText, ExpectText, Check, ExpectCheck, ExpectEnabled, Choose, ExpectList,
+  MenuCommand, ExpectMenuCommand, Key, ExpectFocus, ExpectTabOrder,
   TreeTick, TreeTickAndLeave, TreeClick, ExpectTree, ExpectTreeCount, ExpectTreeLabel,
   ExpectTreeLabelLength, ExpectTreeDepth, ExpectTreeExpanded, ExpectTreeFile, SaveTree,
   AnswerBox, ExpectNoBox, ExpectTooltip, AnswerFile, AnswerColour, AnswerPrint,
@@ -32,6 +32,8 @@ enum class ArgKind {
   Seconds,    // positive, decimals allowed
   Keyword,    // one of the listed words, letter case aside
   PageList,   // "none" or 1,5,9
+  IdList,     // control ids: 1075,1076,1000
+  ItemList,   // "none" or list items: A3|A4|Letter
   Measure,    // pixels: a number or a sum over the window's W and H ("W-80")
 };
 

@@ -59,6 +59,10 @@ std::string CheckArg(const ArgSpec& entry, const std::string& baseDir, std::stri
     }
     case ArgKind::PageList:
       return ParsePageList(given) ? "" : refuse("a page list (like 1,5,9) or none");
+    case ArgKind::IdList:
+      return ParseIdList(given) ? "" : refuse("a list of control ids (like 1075,1076,1000)");
+    case ArgKind::ItemList:
+      return ParseItemList(given) ? "" : refuse("a list of items (like A3|A4|Letter) or none");
     case ArgKind::Measure:
       return IsMeasure(given) ? "" : refuse("a measure in pixels (like 69, W-80 or W/2-80)");
   }

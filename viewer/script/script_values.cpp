@@ -38,9 +38,14 @@ std::optional<int> ParseSecondsAsMilliseconds(std::string_view text) {
   return static_cast<int>(ms);
 }
 
-std::optional<std::vector<int>> ParsePageList(std::string_view text) {
-  std::vector<int> pages;
-  if (ToLower(text) == "none") return pages;
+namespace {
+
+constexpr long kLargestCount = 999999999;   // nine digits, as ParseCount reads
+constexpr long kNoControlId = 0xFFFF;
+
+// Numbers from least to most separated by commas; blanks around each are allowed.
+std::optional<std::vector<int>> ParseNumberList(std::string_view text, long least, long most) {
+  std::vector<int> numbers;
   size_t start = 0;
   while (true) {
     size_t comma = text.find(',', start);
@@ -49,22 +54,55 @@ std::optional<std::vector<int>> ParsePageList(std::string_view text) {
                                                    : comma - start);
     while (!item.empty() && item.front() == ' ') item.remove_prefix(1);
     while (!item.empty() && item.back() == ' ') item.remove_suffix(1);
-    std::optional<long> page = ParseCount(item);
-    if (!page || *page < 1) return std::nullopt;
-    pages.push_back(static_cast<int>(*page));
+    std::optional<long> number = ParseCount(item);
+    if (!number || *number < least || *number > most) return std::nullopt;
+    numbers.push_back(static_cast<int>(*number));
     if (comma == std::string_view::npos) break;
     start = comma + 1;
   }
-  return pages;
+  return numbers;
 }
 
-std::string FormatPageList(const std::vector<int>& pages) {
-  if (pages.empty()) return "none";
+}  // namespace
+
+std::optional<std::vector<int>> ParsePageList(std::string_view text) {
+  if (ToLower(text) == "none") return std::vector<int>{};
+  return ParseNumberList(text, 1, kLargestCount);
+}
+
+std::optional<std::vector<int>> ParseIdList(std::string_view text) {
+  return ParseNumberList(text, 0, kNoControlId - 1);
+}
+
+std::string FormatNumberList(const std::vector<int>& numbers) {
+  if (numbers.empty()) return "none";
   std::string text;
-  for (int page : pages) {
+  for (int number : numbers) {
     if (!text.empty()) text += ',';
-    text += std::to_string(page);
+    text += std::to_string(number);
   }
+  return text;
+}
+
+std::optional<std::vector<std::string>> ParseItemList(std::string_view text) {
+  if (text.empty()) return std::nullopt;
+  std::vector<std::string> items;
+  if (ToLower(text) == "none") return items;
+  size_t start = 0;
+  while (true) {
+    size_t bar = text.find('|', start);
+    items.emplace_back(text.substr(start, bar == std::string_view::npos ? std::string_view::npos
+                                                                        : bar - start));
+    if (bar == std::string_view::npos) break;
+    start = bar + 1;
+  }
+  return items;
+}
+
+std::string FormatItemList(const std::vector<std::string>& items) {
+  if (items.empty()) return "none";
+  std::string text;
+  for (size_t i = 0; i < items.size(); ++i) text += (i > 0 ? "|" : "") + items[i];
   return text;
 }
 

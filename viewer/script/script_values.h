@@ -17,7 +17,16 @@ std::optional<int> ParseSecondsAsMilliseconds(std::string_view text);
 
 // "none" or 1-based page numbers separated by commas ("1,5,9").
 std::optional<std::vector<int>> ParsePageList(std::string_view text);
-std::string FormatPageList(const std::vector<int>& pages);
+// Control ids separated by commas ("1075,1076,1000"), never 65535: that id marks the
+// windows without one (static labels, group boxes).
+std::optional<std::vector<int>> ParseIdList(std::string_view text);
+// "none" for an empty list, else the numbers separated by commas.
+std::string FormatNumberList(const std::vector<int>& numbers);
+
+// "none", or item texts separated by "|" ("A3|A4|Letter"), taken exactly as written;
+// an empty text is no list.
+std::optional<std::vector<std::string>> ParseItemList(std::string_view text);
+std::string FormatItemList(const std::vector<std::string>& items);
 
 // An absolute path stays; a relative one is taken from baseDir. "." and ".." parts go.
 std::string ResolvePath(const std::string& baseDir, const std::string& path);

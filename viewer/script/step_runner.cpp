@@ -62,9 +62,12 @@ StepOutcome RunStep(DriverContext& context, const Step& step) {
     case Command::ExpectCheck: RunExpectCheck(context, step); break;
     case Command::ExpectEnabled: RunExpectEnabled(context, step); break;
     case Command::Choose: RunChoose(context, step); break;
+    case Command::ExpectList: RunExpectList(context, step); break;
     case Command::MenuCommand: RunMenuCommand(context, step); break;
     case Command::ExpectMenuCommand: RunExpectMenuCommand(context, step); break;
     case Command::Key: RunKey(context, step); break;
+    case Command::ExpectFocus: RunExpectFocus(context, step); break;
+    case Command::ExpectTabOrder: RunExpectTabOrder(context, step); break;
     case Command::TreeTick: RunTreeTick(context, step); break;
     case Command::TreeTickAndLeave: RunTreeTickAndLeave(context, step); break;
     case Command::TreeClick: RunTreeClick(context, step); break;

@@ -33,10 +33,17 @@ void RunExpectText(DriverContext& context, const Step& step);
 void RunCheck(DriverContext& context, const Step& step);
 void RunExpectCheck(DriverContext& context, const Step& step);
 void RunExpectEnabled(DriverContext& context, const Step& step);
-void RunChoose(DriverContext& context, const Step& step);
 void RunMenuCommand(DriverContext& context, const Step& step);
 void RunExpectMenuCommand(DriverContext& context, const Step& step);
 void RunKey(DriverContext& context, const Step& step);
+
+// Combo boxes and list boxes (steps_lists.cpp).
+void RunChoose(DriverContext& context, const Step& step);
+void RunExpectList(DriverContext& context, const Step& step);
+
+// The keyboard focus and the tab order of the target's controls (steps_focus.cpp).
+void RunExpectFocus(DriverContext& context, const Step& step);
+void RunExpectTabOrder(DriverContext& context, const Step& step);
 
 // Tree views (steps_tree.cpp).
 void RunTreeTick(DriverContext& context, const Step& step);

@@ -190,8 +190,8 @@ void RunExpectDocument(DriverContext& context, const Step& step) {
                    ? "" : "the current page is " + std::to_string(facts.currentPage);
       case Command::ExpectThumbs: {
         std::vector<int> wanted = *ParsePageList(step.args[0]);
-        return facts.thumbnailSelection == wanted
-                   ? "" : "the thumbnail selection is " + FormatPageList(facts.thumbnailSelection);
+        return facts.thumbnailSelection == wanted ? ""
+                   : "the thumbnail selection is " + FormatNumberList(facts.thumbnailSelection);
       }
       case Command::ExpectLayers: {
         std::string shown;

@@ -5,7 +5,6 @@
 #include <optional>
 #include <vector>
 
-#include "script/script_values.h"
 #include "script/steps.h"
 #include "script/ui_click.h"
 #include "script/ui_input.h"
@@ -207,28 +206,6 @@ void RunExpectEnabled(DriverContext& context, const Step& step) {
   });
 }
 
-void RunChoose(DriverContext& context, const Step& step) {
-  const int id = NumberArg(step, 0);
-  HWND control = WaitForControl(context, id);
-  const std::string kind = ToLower(ClassOf(control));
-  const bool combo = kind == "combobox";
-  if (!combo && kind != "listbox") Fail(ControlName(id) + " is a " + ClassOf(control));
-  const UINT find = combo ? CB_FINDSTRINGEXACT : LB_FINDSTRINGEXACT;
-  const UINT select = combo ? CB_SETCURSEL : LB_SETCURSEL;
-  const WORD notify = combo ? CBN_SELCHANGE : LBN_SELCHANGE;
-  LRESULT index = -1;
-  WaitFor(context, [&]() -> std::string {
-    index = SendForAnswer(control, find, static_cast<WPARAM>(-1),
-                          reinterpret_cast<LPARAM>(step.args[1].c_str()), context.timeoutMs());
-    return index >= 0 ? "" : ControlName(id) + " has no item " + Quoted(step.args[1]);
-  });
-  SendForAnswer(control, select, static_cast<WPARAM>(index), 0, context.timeoutMs());
-  // The selection change is what the list tells its parent; posted, since a handler
-  // of it may open a dialog.
-  PostAndSync(context, GetParent(control), WM_COMMAND, MAKEWPARAM(id, notify),
-              reinterpret_cast<LPARAM>(control));
-}
-
 void RunMenuCommand(DriverContext& context, const Step& step) {
   const int id = NumberArg(step, 0);
   HWND target = context.target();
@@ -261,11 +238,8 @@ void RunKey(DriverContext& context, const Step& step) {
   WaitFor(context, [&]() -> std::string {
     if (!CanTakeInput(root)) return "the target is disabled or hidden";
     if (!BringToForeground(root, 2000)) return "the target cannot be brought to the foreground";
-    GUITHREADINFO info = {};
-    info.cbSize = sizeof info;
-    DWORD thread = GetWindowThreadProcessId(root, nullptr);
-    if (!GetGUIThreadInfo(thread, &info) || !info.hwndFocus ||
-        (info.hwndFocus != root && !IsChild(root, info.hwndFocus))) {
+    HWND focus = FocusOnThreadOf(root);
+    if (!focus || (focus != root && !IsChild(root, focus))) {
       return "no control of the target has the keyboard focus";
     }
     return {};

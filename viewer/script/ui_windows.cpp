@@ -102,6 +102,13 @@ HWND FindControl(HWND parent, int id) {
   return nullptr;
 }
 
+HWND FocusOnThreadOf(HWND window) {
+  GUITHREADINFO info = {};
+  info.cbSize = sizeof info;
+  const DWORD thread = GetWindowThreadProcessId(window, nullptr);
+  return GetGUIThreadInfo(thread, &info) ? info.hwndFocus : nullptr;
+}
+
 bool IsShown(HWND window) { return IsWindow(window) && IsWindowVisible(window); }
 
 bool CanTakeInput(HWND window) {

@@ -34,6 +34,10 @@ std::string TextOf(HWND window, int timeoutMs);
 std::vector<HWND> ChildrenOf(HWND parent);
 HWND FindControl(HWND parent, int id);
 
+// The window that has the keyboard focus on the thread that owns this window (each
+// thread keeps its own), or null.
+HWND FocusOnThreadOf(HWND window);
+
 bool IsShown(HWND window);
 // The top-level window and all its ancestors up to it are enabled and shown.
 bool CanTakeInput(HWND window);
