@@ -1,8 +1,9 @@
 #!/usr/bin/env bash
 # The main job on the bundled sample: builds everything, opens the sample manual in the
 # viewer (under Xvfb when there is no display), chooses "&Tessaly" from "Extensions",
-# ticks bookmarks by level and by text, then prints two chapters and a section with
-# the index page to the viewer's spool printer. Leaves in build/demo/: screenshots,
+# ticks bookmarks by level and by text, finds the US Letter pages by page size, shows
+# the Setup dialog, then prints two chapters and a section with the index page to the
+# viewer's spool printer. Leaves in build/demo/: screenshots,
 # the printed jobs (spool/job-*.pdf, listed in spool/jobs.txt) and a picture of the
 # index page (index-page.png).
 set -euo pipefail
@@ -12,6 +13,11 @@ export TESSALY_BUILD=${TESSALY_BUILD:-$root/build}
 demo="$TESSALY_BUILD/demo"
 mkdir -p "$demo"
 export TESSALY_SPOOL="$demo/spool"
+# The sample's US Letter pages, as pdfinfo measures them, for the script to expect.
+sample="$TESSALY_BUILD/stage/sample/manual.pdf"
+DEMO_LETTER_PAGES=$(pdfinfo -f 1 -l "$(pdfinfo "$sample" | awk '/^Pages:/ { print $2 }')" "$sample" |
+  awk '/^Page +[0-9]+ size: +612 x 792 / { printf "%s%s", sep, $2; sep = "," }')
+export DEMO_LETTER_PAGES
 rm -rf "$TESSALY_SPOOL"
 "$root/scripts/run-viewer.sh" --script "$root/scripts/demo.tvs"
 

@@ -76,6 +76,14 @@ if print_case index-only index; then
 fi
 print_case index-only-without-index
 
+# The index's font size as Setup left it: every title line is set in 14 points.
+if print_case setup-font-size 5-8 index; then
+  index_content=$(qpdf --qdf --object-streams=disable "$out/setup-font-size/job-0002.pdf" - 2>/dev/null)
+  grep -q '/F1 14 Tf' <<<"$index_content" || fail "setup-font-size: the index is not set in 14 points"
+  grep -q '/F1 10 Tf' <<<"$index_content" && fail "setup-font-size: the index still holds 10-point lines"
+  expect_job_text setup-font-size 2 "Chapter Two"
+fi
+
 # A spool folder that cannot be made (a file stands in its way): the first print call
 # fails, nothing more is tried, nothing is printed.
 blocker="$out/not-a-folder"

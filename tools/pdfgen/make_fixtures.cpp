@@ -334,6 +334,36 @@ DocumentSpec PrintOrder() {
   return doc;
 }
 
+// Pages of many sizes for "Find" by page size. Page 5 is A3 paper cropped to A4,
+// page 6 A4 with a crop box beyond its paper, page 7 Letter through the media box of
+// the page tree's root: only the crop box as a reader shows it counts.
+DocumentSpec PageSizes() {
+  struct Size {
+    double width, height;
+  };
+  const Size sizes[] = {{612, 792},  {595, 842},   {842, 595},  {612, 1008}, {842, 1191},
+                        {595, 842},  {612, 792},   {1191, 842}, {595.28, 841.89}, {792, 1224}};
+  DocumentSpec doc;
+  for (const Size& size : sizes) {
+    pdfgen::PageSpec page;
+    page.width = size.width;
+    page.height = size.height;
+    page.lines = {"Page " + std::to_string(doc.pages.size() + 1)};
+    doc.pages.push_back(page);
+  }
+  doc.outline = {Bookmark("Letter and A4", 1, Target::DestArray, {Bookmark("Landscape", 3)}),
+                 Bookmark("Cropped", 5), Bookmark("Large", 8)};
+  doc.damage = [](WrittenOutline& written) {
+    std::vector<QPDFObjectHandle> pages = written.pdf->getAllPages();
+    pages[4].replaceKey("/CropBox", QPDFObjectHandle::parse("[100 100 695 942]"));
+    pages[5].replaceKey("/CropBox", QPDFObjectHandle::parse("[-50 -50 700 900]"));
+    pages[6].removeKey("/MediaBox");
+    written.pdf->getRoot().getKey("/Pages").replaceKey(
+        "/MediaBox", QPDFObjectHandle::parse("[0 0 612 792]"));
+  };
+  return doc;
+}
+
 struct Fixture {
   const char* file;
   std::function<DocumentSpec()> make;
@@ -362,6 +392,7 @@ const std::vector<Fixture>& Fixtures() {
       {"layered.pdf", Layered},
       {"checking.pdf", Checking},
       {"print-order.pdf", PrintOrder},
+      {"page-sizes.pdf", PageSizes},
   };
   return fixtures;
 }
