@@ -53,6 +53,7 @@ void CMainDlg::FindByPageSize() {
   auto found = std::make_unique<FoundPages>();
   // A name that no size has finds nothing, whatever the pages are.
   const ASInt32 searched = records.empty() ? 0 : std::min(pageCount, kSearchedPageLimit);
+  const int search = ++pageSizes.searches;
   CPeriodicPump pump(false);
   for (ASInt32 page = 0; page < searched; ++page) {
     ASFixedRect box{};
@@ -64,6 +65,9 @@ void CMainDlg::FindByPageSize() {
     }
     if (!AppendMatchingPage(*found, records, page, PageSizeInMillimetres(box))) break;
     pump.Step();
+    // A "Find" pressed meanwhile has found and selected its own pages: the later
+    // request stands.
+    if (pageSizes.searches != search) return;
   }
   pageSizes.found = *found;
   selectThumbnails = 1;

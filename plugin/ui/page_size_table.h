@@ -71,4 +71,7 @@ bool AppendMatchingPage(FoundPages& found, const std::vector<PageSizeRecord>& re
 struct PageSizeSearch {
   PageSizeTable table;
   FoundPages found;
+  // Counts the searches begun: a search that sees a later one begun (run by a pump of
+  // its own loop) leaves the result to that one.
+  int searches = 0;
 };

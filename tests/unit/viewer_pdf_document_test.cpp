@@ -5,6 +5,7 @@
 
 #include <unistd.h>
 
+#include <array>
 #include <cstdio>
 
 #include <qpdf/QPDFPageDocumentHelper.hh>
@@ -349,6 +350,143 @@ TEST_F(PdfDocumentTest, TheOutlineIsCheckedOncePerRevision) {
   EXPECT_EQ(doc->Outline().itemCount(), 2u);
   doc->MarkChanged();
   EXPECT_EQ(doc->Outline().itemCount(), 3u);
+}
+
+// Page boxes as corners: llx, lly, urx, ury.
+using Corners = std::array<double, 4>;
+Corners CornersOf(const PageBox& box) { return {box.llx, box.lly, box.urx, box.ury}; }
+
+class PageBoxTest : public PdfDocumentTest {
+ protected:
+  QPDFObjectHandle Tree() { return Catalog().getKey("/Pages"); }
+  void SetBox(QPDFObjectHandle node, const std::string& key, const std::string& box) {
+    node.replaceKey(key, QPDFObjectHandle::parse(box));
+  }
+  // Moves the last two pages under a page tree node of their own, below the root.
+  QPDFObjectHandle NestLastTwoPages() {
+    QPDFObjectHandle node = pdf_.makeIndirectObject(
+        QPDFObjectHandle::parse("<< /Type /Pages /Kids [] /Count 2 >>"));
+    node.replaceKey("/Parent", Tree());
+    QPDFObjectHandle kids = QPDFObjectHandle::newArray();
+    for (size_t i = 0; i < 3; ++i) kids.appendItem(pages_[i]);
+    kids.appendItem(node);
+    for (size_t i = 3; i < 5; ++i) {
+      node.getKey("/Kids").appendItem(pages_[i]);
+      pages_[i].replaceKey("/Parent", node);
+    }
+    Tree().replaceKey("/Kids", kids);
+    return node;
+  }
+  // Whether page (0-based) of the opened document has an entry of its own.
+  static bool OwnEntry(PdfDocument& doc, int page, const std::string& key) {
+    QPDFObjectHandle object = doc.qpdf().getAllPages()[static_cast<size_t>(page)];
+    return object.hasKey(key);
+  }
+};
+
+TEST_F(PageBoxTest, TheMediaBoxIsInheritedFromTheNearestPageTreeNode) {
+  SetBox(Tree(), "/MediaBox", "[0 0 595 842]");
+  SetBox(NestLastTwoPages(), "/MediaBox", "[0 0 1191 842]");
+  for (size_t i : {1, 2, 3}) pages_[i].removeKey("/MediaBox");
+  auto doc = Open();
+  ASSERT_FALSE(OwnEntry(*doc, 1, "/MediaBox"));  // still inherited once written
+  ASSERT_FALSE(OwnEntry(*doc, 3, "/MediaBox"));
+  EXPECT_EQ(CornersOf(doc->MediaBox(0)), (Corners{0, 0, 612, 792}));  // its own
+  EXPECT_EQ(CornersOf(doc->MediaBox(1)), (Corners{0, 0, 595, 842}));
+  EXPECT_EQ(CornersOf(doc->MediaBox(2)), (Corners{0, 0, 595, 842}));
+  EXPECT_EQ(CornersOf(doc->MediaBox(3)), (Corners{0, 0, 1191, 842}));
+  EXPECT_EQ(CornersOf(doc->MediaBox(4)), (Corners{0, 0, 612, 792}));
+  // Without a crop box the crop box is the media box, inherited or not.
+  EXPECT_EQ(CornersOf(doc->CropBox(1)), (Corners{0, 0, 595, 842}));
+  EXPECT_EQ(CornersOf(doc->CropBox(3)), (Corners{0, 0, 1191, 842}));
+}
+
+TEST_F(PageBoxTest, AMissingCropBoxIsTheMediaBox) {
+  SetBox(pages_[0], "/MediaBox", "[10 20 410 620]");
+  auto doc = Open();
+  ASSERT_FALSE(OwnEntry(*doc, 0, "/CropBox"));
+  EXPECT_EQ(CornersOf(doc->CropBox(0)), (Corners{10, 20, 410, 620}));
+}
+
+TEST_F(PageBoxTest, TheCropBoxIsInheritedAndClippedToThePagesOwnMediaBox) {
+  SetBox(Tree(), "/CropBox", "[36 36 576 756]");
+  SetBox(pages_[1], "/MediaBox", "[0 0 300 400]");
+  auto doc = Open();
+  EXPECT_EQ(CornersOf(doc->CropBox(0)), (Corners{36, 36, 576, 756}));
+  EXPECT_EQ(CornersOf(doc->CropBox(1)), (Corners{36, 36, 300, 400}));
+}
+
+TEST_F(PageBoxTest, ACropBoxLargerThanTheMediaBoxIsClippedToIt) {
+  SetBox(pages_[0], "/CropBox", "[-50 -50 700 800]");
+  SetBox(pages_[1], "/CropBox", "[100 100 700 900]");
+  SetBox(pages_[2], "/CropBox", "[-10 50 200 1000]");
+  auto doc = Open();
+  EXPECT_EQ(CornersOf(doc->CropBox(0)), (Corners{0, 0, 612, 792}));
+  EXPECT_EQ(CornersOf(doc->CropBox(1)), (Corners{100, 100, 612, 792}));
+  EXPECT_EQ(CornersOf(doc->CropBox(2)), (Corners{0, 50, 200, 792}));
+  EXPECT_EQ(CornersOf(doc->MediaBox(0)), (Corners{0, 0, 612, 792}));  // untouched
+}
+
+TEST_F(PageBoxTest, ACropBoxOutsideTheMediaBoxGivesTheMediaBox) {
+  SetBox(pages_[0], "/CropBox", "[700 800 900 1000]");
+  SetBox(pages_[1], "/CropBox", "[612 0 700 792]");  // touching along an edge only
+  SetBox(pages_[2], "/CropBox", "[-100 -100 -1 -1]");
+  auto doc = Open();
+  for (int i : {0, 1, 2}) EXPECT_EQ(CornersOf(doc->CropBox(i)), (Corners{0, 0, 612, 792})) << i;
+}
+
+TEST_F(PageBoxTest, ReversedCornersAreNormalised) {
+  SetBox(pages_[0], "/MediaBox", "[612 792 0 0]");
+  SetBox(pages_[0], "/CropBox", "[500 400 100 50]");
+  SetBox(pages_[1], "/MediaBox", "[0 842 595 0]");
+  auto doc = Open();
+  EXPECT_EQ(CornersOf(doc->MediaBox(0)), (Corners{0, 0, 612, 792}));
+  EXPECT_EQ(CornersOf(doc->CropBox(0)), (Corners{100, 50, 500, 400}));
+  EXPECT_EQ(CornersOf(doc->MediaBox(1)), (Corners{0, 0, 595, 842}));
+  EXPECT_EQ(CornersOf(doc->CropBox(1)), (Corners{0, 0, 595, 842}));
+}
+
+TEST_F(PageBoxTest, AMissingOrUnusableMediaBoxIsUsLetter) {
+  for (auto& page : pages_) page.removeKey("/MediaBox");
+  SetBox(pages_[1], "/MediaBox", "[0 0 612]");
+  SetBox(pages_[2], "/MediaBox", "[0 0 0 842]");  // no area
+  SetBox(pages_[3], "/MediaBox", "[0 0 (595) 842]");
+  SetBox(pages_[4], "/MediaBox", "/A4");
+  auto doc = Open();
+  for (int i = 0; i < 5; ++i) {
+    EXPECT_EQ(CornersOf(doc->MediaBox(i)), (Corners{0, 0, 612, 792})) << i;
+    EXPECT_EQ(CornersOf(doc->CropBox(i)), (Corners{0, 0, 612, 792})) << i;
+  }
+}
+
+TEST_F(PageBoxTest, AnUnusableEntryLetsTheInheritedBoxShowThrough) {
+  SetBox(Tree(), "/MediaBox", "[0 0 595 842]");
+  SetBox(Tree(), "/CropBox", "[20 20 400 500]");
+  SetBox(pages_[0], "/MediaBox", "[0 0 0 0]");
+  SetBox(pages_[0], "/CropBox", "[10 10 10 300]");
+  SetBox(pages_[1], "/CropBox", "[1 2 3]");
+  auto doc = Open();
+  EXPECT_EQ(CornersOf(doc->MediaBox(0)), (Corners{0, 0, 595, 842}));
+  EXPECT_EQ(CornersOf(doc->CropBox(0)), (Corners{20, 20, 400, 500}));
+  EXPECT_EQ(CornersOf(doc->CropBox(1)), (Corners{20, 20, 400, 500}));
+}
+
+TEST_F(PageBoxTest, AnUnusableCropBoxWithNothingToInheritIsTheMediaBox) {
+  SetBox(pages_[0], "/CropBox", "[0 0 0 0]");
+  SetBox(pages_[1], "/CropBox", "[0 0 612 null]");
+  SetBox(pages_[2], "/CropBox", "<< >>");
+  auto doc = Open();
+  for (int i : {0, 1, 2}) EXPECT_EQ(CornersOf(doc->CropBox(i)), (Corners{0, 0, 612, 792})) << i;
+}
+
+TEST_F(PageBoxTest, AParentLoopEndsTheWalk) {
+  QPDFObjectHandle node = NestLastTwoPages();
+  node.replaceKey("/Parent", node);  // broken: the node is its own parent
+  pages_[3].removeKey("/MediaBox");
+  SetBox(Tree(), "/MediaBox", "[0 0 595 842]");
+  auto doc = Open();
+  ASSERT_EQ(doc->PageCount(), 5);
+  EXPECT_EQ(CornersOf(doc->MediaBox(3)), (Corners{0, 0, 612, 792}));
 }
 
 }  // namespace

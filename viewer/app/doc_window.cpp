@@ -123,15 +123,18 @@ void DocWindow::SetViewMode(PDPageMode mode) {
 }
 
 void DocWindow::SetThumbnailSelection(std::vector<int> pages) {
-  thumbnailSelection_ = std::move(pages);
+  thumbnailSelection_.clear();
+  thumbnailSelected_.clear();
+  for (int page : pages) {
+    if (thumbnailSelected_.insert(page).second) thumbnailSelection_.push_back(page);
+  }
   thumbnails_.Refresh();
 }
 
 void DocWindow::AddToThumbnailSelection(int page) {
-  if (std::find(thumbnailSelection_.begin(), thumbnailSelection_.end(), page) ==
-      thumbnailSelection_.end())
-    thumbnailSelection_.push_back(page);
-  thumbnails_.Refresh();
+  if (!thumbnailSelected_.insert(page).second) return;
+  thumbnailSelection_.push_back(page);
+  thumbnails_.RefreshPage(page);
 }
 
 void DocWindow::ShowThumbnailSelection() {
@@ -147,10 +150,8 @@ void DocWindow::CurrentPageChanged() {
 void DocWindow::DocumentChanged() {
   pdf_->MarkChanged();
   const int count = pdf_->PageCount();
-  thumbnailSelection_.erase(
-      std::remove_if(thumbnailSelection_.begin(), thumbnailSelection_.end(),
-                     [count](int page) { return page >= count; }),
-      thumbnailSelection_.end());
+  std::erase_if(thumbnailSelection_, [count](int page) { return page >= count; });
+  std::erase_if(thumbnailSelected_, [count](int page) { return page >= count; });
   if (pageView_.page() >= count) pageView_.GoTo(count - 1);
   InvalidateRect(pageView_.hwnd(), nullptr, FALSE);
   thumbnails_.Refresh();

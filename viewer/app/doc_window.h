@@ -6,6 +6,7 @@
 
 #include <memory>
 #include <string>
+#include <unordered_set>
 #include <vector>
 
 #include "app/page_view.h"
@@ -40,6 +41,7 @@ class DocWindow {
   void SetThumbnailSelection(std::vector<int> pages);
   // Adds a page at the end of the selection, unless it is selected already.
   void AddToThumbnailSelection(int page);
+  bool IsThumbnailSelected(int page) const { return thumbnailSelected_.count(page) != 0; }
   // Brings the first selected thumbnail into view.
   void ShowThumbnailSelection();
 
@@ -66,6 +68,8 @@ class DocWindow {
   ThumbnailPane thumbnails_;
   bool thumbnailsShown_ = false;
   std::vector<int> thumbnailSelection_;
+  // The same pages, to answer "is it selected" at once in selections of thousands.
+  std::unordered_set<int> thumbnailSelected_;
 };
 
 // The document of the active document window, or null.

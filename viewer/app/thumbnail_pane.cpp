@@ -104,6 +104,18 @@ void ThumbnailPane::Refresh() {
   if (hwnd_ != nullptr) InvalidateRect(hwnd_, nullptr, FALSE);
 }
 
+void ThumbnailPane::RefreshPage(int page) {
+  if (hwnd_ == nullptr) return;
+  RECT client{};
+  GetClientRect(hwnd_, &client);
+  const int top = page * kCellHeight - scrollY_;
+  // Cells out of view are painted when they come into view: asking the window system
+  // for nothing would cost a round trip per page of a long selection.
+  if (top + kCellHeight <= client.top || top >= client.bottom) return;
+  RECT cell{client.left, top, client.right, top + kCellHeight};
+  InvalidateRect(hwnd_, &cell, FALSE);
+}
+
 void ThumbnailPane::ScrollToPage(int page) {
   RECT client{};
   GetClientRect(hwnd_, &client);
@@ -167,8 +179,7 @@ HBITMAP ThumbnailPane::Thumbnail(int page, int* width, int* height) {
 }
 
 void ThumbnailPane::PaintCell(HDC dc, int page, int top, int width) {
-  const auto& selection = doc_.thumbnailSelection();
-  const bool selected = std::find(selection.begin(), selection.end(), page) != selection.end();
+  const bool selected = doc_.IsThumbnailSelected(page);
   const bool current = doc_.pageView().page() == page;
   int thumbWidth = kThumbBoxWidth, thumbHeight = kThumbBoxHeight;
   HBITMAP bitmap = Thumbnail(page, &thumbWidth, &thumbHeight);

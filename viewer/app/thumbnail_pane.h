@@ -25,6 +25,8 @@ class ThumbnailPane {
 
   // Repaints after the selection or the current page changed.
   void Refresh();
+  // Repaints one page's cell, when it is in view (a page added to the selection).
+  void RefreshPage(int page);
   // Scrolls so page (0-based) is in view.
   void ScrollToPage(int page);
 

@@ -1,6 +1,6 @@
 // PDModel: documents and pages.
 #include <memory>
-#include <set>
+#include <unordered_set>
 
 #include "app/doc_window.h"
 #include "core/fixed_math.h"
@@ -20,8 +20,9 @@ namespace {
 
 using core::HostError;
 
-std::set<PDPage>& AcquiredPages() {
-  static std::set<PDPage> pages;
+// Hashed: a plug-in may hold many pages at once, and every page call looks its page up.
+std::unordered_set<PDPage>& AcquiredPages() {
+  static std::unordered_set<PDPage> pages;
   return pages;
 }
 
@@ -30,11 +31,16 @@ PDPage CheckedPage(PDPage page) {
   return page;
 }
 
-int IndexOf(PDPage page) {
+struct PageInModel {
+  pdf::PdfDocument& model;
+  int index;
+};
+
+PageInModel Locate(PDPage page) {
   pdf::PdfDocument& model = host::CheckedModel(CheckedPage(page)->doc);
   const int index = model.PageIndexOf(page->object);
   if (index < 0) throw HostError(kHostErrBadPage, "page no longer in its document");
-  return index;
+  return {model, index};
 }
 
 ASFixedRect ToFixedRect(const pdf::PageBox& box) {
@@ -66,14 +72,14 @@ void PDPageRelease_Impl(PDPage page) {
 
 void PDPageGetMediaBox_Impl(PDPage page, ASFixedRect* box) {
   if (box == nullptr) throw HostError(kHostErrBadParameter);
-  const int index = IndexOf(page);
-  *box = ToFixedRect(host::CheckedModel(page->doc).MediaBox(index));
+  const PageInModel found = Locate(page);
+  *box = ToFixedRect(found.model.MediaBox(found.index));
 }
 
 void PDPageGetCropBox_Impl(PDPage page, ASFixedRect* box) {
   if (box == nullptr) throw HostError(kHostErrBadParameter);
-  const int index = IndexOf(page);
-  *box = ToFixedRect(host::CheckedModel(page->doc).CropBox(index));
+  const PageInModel found = Locate(page);
+  *box = ToFixedRect(found.model.CropBox(found.index));
 }
 
 PDPerms PDDocGetPermissions_Impl(PDDoc doc) { return host::CheckedModel(doc).Permissions(); }

@@ -1,7 +1,10 @@
 #include "pdf/pdf_document.h"
 
-#include <cstdio>
 #include <algorithm>
+#include <cmath>
+#include <cstdio>
+#include <optional>
+#include <set>
 
 #include <qpdf/Buffer.hh>
 #include <qpdf/QPDFWriter.hh>
@@ -13,15 +16,46 @@
 namespace viewer::pdf {
 namespace {
 
-PageBox ToPageBox(QPDFObjectHandle box) {
-  PageBox result;
-  if (!box.isRectangle()) return result;
-  const auto r = box.getArrayAsRectangle();
-  result.llx = std::min(r.llx, r.urx);
-  result.urx = std::max(r.llx, r.urx);
-  result.lly = std::min(r.lly, r.ury);
-  result.ury = std::max(r.lly, r.ury);
-  return result;
+// What readers take for a page without a usable media box: US Letter.
+constexpr PageBox kLetter{0, 0, 612, 792};
+
+// The rectangle a box entry holds, with its corners put in order; none when the entry
+// is not four numbers or encloses no area.
+std::optional<PageBox> UsableBox(QPDFObjectHandle value) {
+  if (!value.isArray() || value.getArrayNItems() != 4) return std::nullopt;
+  double n[4];
+  for (int i = 0; i < 4; ++i) {
+    if (!value.getArrayItem(i).getValueAsNumber(n[i])) return std::nullopt;
+  }
+  const PageBox box{std::min(n[0], n[2]), std::min(n[1], n[3]), std::max(n[0], n[2]),
+                    std::max(n[1], n[3])};
+  const bool area = std::isfinite(box.Width()) && std::isfinite(box.Height()) &&
+                    box.Width() > 0 && box.Height() > 0;
+  return area ? std::optional<PageBox>(box) : std::nullopt;
+}
+
+// The nearest usable box under `key` on the page or on the page tree nodes above it, so
+// a broken entry on the page lets an inherited one show through, as renderers do.
+// Entries are looked for before they are read: qpdf makes a new null object, with a
+// description, for every key it does not find, and that is most of the cost of a page.
+std::optional<PageBox> InheritedBox(QPDFObjectHandle page, const std::string& key) {
+  static const std::string kParent = "/Parent";
+  std::set<QPDFObjGen> climbed;  // a /Parent loop ends the walk
+  QPDFObjectHandle node = page;
+  while (node.isDictionary()) {
+    if (node.hasKey(key)) {
+      if (auto box = UsableBox(node.getKey(key))) return box;
+    }
+    if (!node.hasKey(kParent)) break;
+    if (node.isIndirect() && !climbed.insert(node.getObjGen()).second) break;
+    node = node.getKey(kParent);
+  }
+  return std::nullopt;
+}
+
+PageBox MediaBoxOf(QPDFObjectHandle page) {
+  static const std::string kMediaBox = "/MediaBox";
+  return InheritedBox(page, kMediaBox).value_or(kLetter);
 }
 
 uint64_t PageKey(const QPDFObjGen& og) {
@@ -98,9 +132,19 @@ QPDFPageObjectHelper PdfDocument::Page(int index) {
   return QPDFPageObjectHelper(pages[static_cast<size_t>(index)]);
 }
 
-PageBox PdfDocument::MediaBox(int index) { return ToPageBox(Page(index).getMediaBox()); }
+PageBox PdfDocument::MediaBox(int index) { return MediaBoxOf(Page(index).getObjectHandle()); }
 
-PageBox PdfDocument::CropBox(int index) { return ToPageBox(Page(index).getCropBox()); }
+PageBox PdfDocument::CropBox(int index) {
+  const QPDFObjectHandle page = Page(index).getObjectHandle();
+  const PageBox media = MediaBoxOf(page);
+  static const std::string kCropBox = "/CropBox";
+  const auto crop = InheritedBox(page, kCropBox);
+  if (!crop) return media;
+  // Only the part inside the media box is shown.
+  const PageBox clipped{std::max(crop->llx, media.llx), std::max(crop->lly, media.lly),
+                        std::min(crop->urx, media.urx), std::min(crop->ury, media.ury)};
+  return clipped.Width() > 0 && clipped.Height() > 0 ? clipped : media;
+}
 
 int PdfDocument::Rotation(int index) {
   auto rotate = Page(index).getAttribute("/Rotate", false);

@@ -53,6 +53,9 @@ class PdfDocument {
   int PageIndexOf(QPDFObjectHandle page);
   // Throws core::HostError(kHostErrBadPage) for an index outside the document.
   QPDFPageObjectHelper Page(int index);
+  // The page's boxes as readers take them: inherited through the page tree, corners in
+  // order, US Letter for a missing or unusable media box, the media box for a missing
+  // or unusable crop box, and the crop box clipped to the media box.
   PageBox MediaBox(int index);
   PageBox CropBox(int index);
   int Rotation(int index);  // 0, 90, 180 or 270
