@@ -55,3 +55,17 @@ probe_wait() {
                        sub(/ over .*/, "", rest); print rest; found = 1 }
                      END { if (!found) print "-" }' "$2"
 }
+
+# ratio A B: A / B to two places, or - when either is -.
+ratio() {
+  if [ "$1" = "-" ] || [ "$2" = "-" ]; then echo "-"; return; fi
+  awk -v a="$1" -v b="$2" 'BEGIN { printf "%.2f", a / b }'
+}
+
+# report_early_stop ERRORS...: says that the viewer run stopped early, with what it
+# printed to the ERRORS files.
+report_early_stop() {
+  echo "(the viewer run stopped early; figures shown as - were not reached:"
+  cat "$@" | grep -v '^X connection' | sed 's/^/  /'
+  echo ")"
+}

@@ -44,10 +44,6 @@ if [ -n "$ranges" ]; then
 fi
 qpdf_whole=$(qpdf_ms 1-z)
 
-ratio() {
-  [ "$1" = "-" ] || [ "$2" = "-" ] && { echo "-"; return; }
-  awk -v a="$1" -v b="$2" 'BEGIN { printf "%.2f", a / b }'
-}
 separate=$(span_ms "separate: clicked" "separate: printed" "$marks")
 whole=$(span_ms "whole: clicked" "whole: printed" "$marks")
 
@@ -61,9 +57,5 @@ printf '  %-44s %10s %10s %8s\n' "the whole document, one job" "$(seconds "$whol
   "$(seconds "$qpdf_whole")" "$(ratio "$whole" "$qpdf_whole")"
 echo "  (the plug-in: one spool file per job, from the click on \"&Print\" to the last"
 echo "  job's file; qpdf per job: $sampled runs timed, scaled to $separate_jobs)"
-if [ "$finished" -eq 0 ]; then
-  echo "(the viewer run stopped early:"
-  grep -v '^X connection' "$out/print-errors.txt" | sed 's/^/  /'
-  echo ")"
-fi
+[ "$finished" -eq 1 ] || report_early_stop "$out/print-errors.txt"
 [ "$finished" -eq 1 ]

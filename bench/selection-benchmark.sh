@@ -53,10 +53,7 @@ row "expanded tree: Select all cleared" "expanded none" "expanded: select all cl
 row "expanded tree: Select bookmark level: 1" "expanded level" "expanded: level 1"
 row "expanded tree: text in every label" "expanded text" "expanded: text"
 if [ "$finished" -eq 0 ] || [ "$plain_finished" -eq 0 ]; then
-  echo "(the viewer run stopped early; figures shown as - were not reached:"
-  cat "$out/selection-errors.txt" "$out/selection-plain-errors.txt" | grep -v '^X connection' |
-    sed 's/^/  /'
-  echo ")"
+  report_early_stop "$out/selection-errors.txt" "$out/selection-plain-errors.txt"
 fi
 echo
 echo "Where the time goes (the plug-in's TESSALY_TIMINGS):"

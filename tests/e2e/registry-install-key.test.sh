@@ -5,27 +5,10 @@
 # it was afterwards, whatever happens. Other tests must not run meanwhile.
 set -uo pipefail
 here=$(cd "$(dirname "$0")" && pwd)
-source "$here/../../scripts/wine-env.sh"
+source "$here/registry/keep-key.sh"
 key='HKLM\SOFTWARE\Microsoft\Windows\CurrentVersion\App Paths\Tessaly.api'
-saved=$(mktemp -d)
-reg() { "$WINE64" reg "$@" >/dev/null 2>&1; }
-# reg starts the prefix's server and desktop without a display; the viewer must find
-# them gone, so that its own start brings them up on its X server.
-settle() { "$WINESERVER" -w; }
-
-had_key=0
-reg export "$key" "$saved/key.reg" /y && had_key=1
-restore() {
-  reg delete "$key" /f
-  if [ "$had_key" -eq 1 ]; then
-    reg import "$saved/key.reg" || echo "registry-install-key: could not restore $key" >&2
-  fi
-  settle
-  rm -rf "$saved"
-}
-trap restore EXIT
-# Interrupted or timed out, the key is still put back (and every build writes it again).
-trap 'exit 130' INT TERM
+# Every build writes the key again too.
+keep_key "$key"
 
 source "$here/cases.sh"
 

@@ -2,24 +2,14 @@
 # "Edit" in Setup asks the shell to open the page-sizes file with the verb "open", by
 # the path the dialog holds: text typed into the field counts only once a click has
 # read it. For the test, the prefix's open command of ".ini" files (its text editor)
-# is replaced by one that writes the path it is given into PATH.opened; it is put back
-# afterwards, whatever happens. Other tests must not run meanwhile.
+# is replaced by a recorder (registry/record_open.cpp, built here) that writes the path
+# it is given into PATH.opened; it is put back afterwards, whatever happens. Other tests must not run meanwhile.
 set -uo pipefail
 here=$(cd "$(dirname "$0")" && pwd)
-source "$here/../../scripts/wine-env.sh"
+source "$here/registry/keep-key.sh"
 key='HKCR\inifile\shell\open\command'
-saved=$(mktemp -d)
-reg() { "$WINE64" reg "$@" >/dev/null 2>&1; }
-settle() { "$WINESERVER" -w; }
-
-reg export "$key" "$saved/key.reg" /y || { echo "registry-setup-edit: no $key to replace"; exit 1; }
-restore() {
-  reg import "$saved/key.reg" || echo "registry-setup-edit: could not restore $key" >&2
-  settle
-  rm -rf "$saved"
-}
-trap restore EXIT
-trap 'exit 130' INT TERM
+keep_key "$key"
+[ "$had_kept_key" -eq 1 ] || { echo "registry-setup-edit: no $key to replace"; exit 1; }
 
 source "$here/cases.sh"
 out=$(fresh_output setup-edit)
@@ -30,15 +20,16 @@ export SETUP_EDIT_OUT="$out"
 SETUP_EDIT_TYPED=$(winpath "$out/typed.ini")
 export SETUP_EDIT_TYPED
 
-reg add "$key" /ve /d 'C:\windows\system32\cmd.exe /c echo %1> %1.opened' /f
+x86_64-w64-mingw32-g++ -O1 -mwindows -static -o "$out/record-open.exe" "$here/registry/record_open.cpp" ||
+  { echo "registry-setup-edit: cannot build the recorder"; exit 1; }
+reg add "$key" /ve /d "\"$(winpath "$out/record-open.exe")\" \"%1\"" /f
 settle
 run_case "$here/registry" setup-edit
 
 # opened_with FILE: the recorder was given exactly FILE's path.
 opened_with() {
   local recorded
-  recorded=$(tr -d '\r' <"$out/$1.opened" 2>/dev/null)
-  recorded=${recorded%"${recorded##*[! ]}"}
+  recorded=$(cat "$out/$1.opened" 2>/dev/null)
   [ "$recorded" = "$(winpath "$out/$1")" ] ||
     fail "Edit opened \"$recorded\", not \"$(winpath "$out/$1")\""
 }
