@@ -1,6 +1,8 @@
 # The plug-in's units that need neither Win32 nor the host, relative to the
 # repository root: the plug-in build compiles them, and so do the native unit tests.
 set(PLUGIN_PURE_SOURCES
+  plugin/banner/banner_geometry.cpp
+  plugin/banner/banner_settings.cpp
   plugin/framework/integer_text.cpp
   plugin/framework/line_tokens.cpp
   plugin/host/print_notification.cpp

@@ -45,3 +45,19 @@ bool ReadLinePiece(std::FILE* file, std::size_t limit, std::string& piece) {
   }
   return !piece.empty();
 }
+
+void ForEachTextLine(std::string_view fileBytes,
+                     const std::function<void(std::string_view)>& apply) {
+  std::string line;
+  for (std::size_t i = 0; i < fileBytes.size(); ++i) {
+    char c = fileBytes[i];
+    if (c == '\x1a') break;
+    if (c == '\r' && i + 1 < fileBytes.size() && fileBytes[i + 1] == '\n') c = fileBytes[++i];
+    line += c;
+    if (c == '\n' || line.size() == kTextLineLimit) {
+      apply(line);
+      line.clear();
+    }
+  }
+  if (!line.empty()) apply(line);
+}

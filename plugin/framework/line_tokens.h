@@ -3,6 +3,7 @@
 #pragma once
 
 #include <cstdio>
+#include <functional>
 #include <string>
 #include <string_view>
 
@@ -19,3 +20,12 @@ int LeadingInteger(std::string_view text);
 // piece). Bytes are taken as they are: a carriage return stays, and so does a NUL.
 // False at the end of the file or on a read error, with nothing read.
 bool ReadLinePiece(std::FILE* file, std::size_t limit, std::string& piece);
+
+// Lines are read as a text-mode stream with a 255-byte line buffer would read them:
+// CR LF and LF end a line, Ctrl-Z ends the file, a longer line comes in pieces of at
+// most 254 characters.
+inline constexpr std::size_t kTextLineLimit = 254;
+
+// Calls `apply` with every line of the file's bytes, read that way (a line with its
+// line feed, or the last line without one).
+void ForEachTextLine(std::string_view fileBytes, const std::function<void(std::string_view)>& apply);

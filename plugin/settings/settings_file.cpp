@@ -75,19 +75,7 @@ void ApplySettingsLine(PrintSettings& settings, std::string_view line) {
 }
 
 void ApplySettingsFile(PrintSettings& settings, std::string_view fileBytes) {
-  std::string line;
-  for (std::size_t i = 0; i < fileBytes.size(); ++i) {
-    char c = fileBytes[i];
-    // A text-mode stream ends at Ctrl-Z and gives CR LF as LF.
-    if (c == '\x1a') break;
-    if (c == '\r' && i + 1 < fileBytes.size() && fileBytes[i + 1] == '\n') c = fileBytes[++i];
-    line += c;
-    if (c == '\n' || line.size() == kSettingsLineLimit) {
-      ApplySettingsLine(settings, line);
-      line.clear();
-    }
-  }
-  if (!line.empty()) ApplySettingsLine(settings, line);
+  ForEachTextLine(fileBytes, [&](std::string_view line) { ApplySettingsLine(settings, line); });
 }
 
 std::string SettingsFileText(const PrintSettings& settings) {

@@ -6,11 +6,7 @@
 
 #include "print_settings.h"
 
-// Lines are read as a text-mode stream with a 255-byte line buffer would read them:
-// CR LF and LF end a line, a longer line comes in pieces of at most 254 characters.
-inline constexpr std::size_t kSettingsLineLimit = 254;
-
-// Applies the bytes of a settings file, line by line, to `settings`: keys it does
+// Applies the bytes of a settings file, line by line (ForEachTextLine), to `settings`: keys it does
 // not name keep their values (ClearBeforeLoad is the caller's step).
 void ApplySettingsFile(PrintSettings& settings, std::string_view fileBytes);
 
