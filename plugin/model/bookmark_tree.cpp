@@ -43,6 +43,8 @@ void ClearBookmarkTree(HWND tree, BookmarkModel& model, BookmarkTreeItems& items
   for (TreeItemHandle& parent : model.levelParents) parent = TVI_ROOT;
   items.count = 0;
   items.shape = TreeShape{};
+  ++items.generation;
+  items.filling = true;
 }
 
 int32_t EntryOfItem(const BookmarkTreeItems& items, TreeItemHandle item) {
@@ -63,6 +65,9 @@ void FillBookmarkTree(HWND tree, BookmarkModel& model, BookmarkTreeItems& items,
   CPeriodicPump pump(timed);
   char label[kLabelBufferSize];
   items.count = 0;
+  items.shape = TreeShape{};
+  items.filling = true;
+  const uint32_t generation = ++items.generation;
   for (int32_t i = 0; i < model.entryCount; ++i) {
     const BookmarkEntry& entry = model.entries[i];
     FormatBookmarkLabel(model.titles[i], entry.firstPage, entry.lastPage, label);
@@ -78,8 +83,11 @@ void FillBookmarkTree(HWND tree, BookmarkModel& model, BookmarkTreeItems& items,
     model.levelParents[entry.level] = item;
     items.items[items.count++] = item;
     pump.Step();
+    // A rebuild run by the pump has filled the tree afresh: it stands.
+    if (items.generation != generation) return;
   }
   items.shape = BuildTreeShape(model);
+  items.filling = false;
   if (!timed) return;
   timing.insertsMs = insertWatch.ElapsedMs() - pump.PumpedMs();
   timing.pumpMs = pump.PumpedMs();
@@ -89,7 +97,8 @@ void FillBookmarkTree(HWND tree, BookmarkModel& model, BookmarkTreeItems& items,
 
 void ExpandBookmarkTree(HWND tree, const BookmarkModel& model, const BookmarkTreeItems& items,
                         int code, ExpandTiming& timing) {
-  if (!tree) return;
+  if (!tree || items.filling) return;
+  const uint32_t generation = items.generation;
   const bool timed = TimingLogEnabled();
   const CStopwatch watch;
   std::vector<int32_t> order(static_cast<size_t>(model.entryCount));
@@ -111,7 +120,8 @@ void ExpandBookmarkTree(HWND tree, const BookmarkModel& model, const BookmarkTre
     if (collapsing) SendMessageA(tree, WM_SETREDRAW, FALSE, 0);
     for (int32_t k = 0; k < requests; ++k) {
       const int32_t i = order[static_cast<size_t>(k)];
-      // Only items the tree still holds (a rebuild while pumping may have changed it).
+      // The handles are the tree's only while no rebuild ran meanwhile.
+      if (items.generation != generation) break;
       if (i >= items.count || !items.items[i]) continue;
       // An item already open (or closed) stays as it is; asking again would only make
       // Wine lay out every open item once more.

@@ -15,12 +15,19 @@ struct BookmarkTreeItems {
   TreeItemHandle items[kBookmarkCapacity] = {};
   // How the items hang together.
   TreeShape shape;
+  // Counts the clears and fills: a walk over the items that sees it change (a handler
+  // run by its pump rebuilt the tree) must not go on with the handles it holds.
+  uint32_t generation = 0;
+  // From a clear until a fill has given the items their shape: handlers run by the
+  // fill's pump leave the items alone meanwhile.
+  bool filling = false;
 };
 
 // The entry of a tree item; -1 for an item that is not one of them.
 int32_t EntryOfItem(const BookmarkTreeItems& items, TreeItemHandle item);
 
-// Deletes every item of the tree and sets every level parent to the tree's root.
+// Deletes every item of the tree and sets every level parent to the tree's root; the
+// items are being filled until FillBookmarkTree has run.
 void ClearBookmarkTree(HWND tree, BookmarkModel& model, BookmarkTreeItems& items);
 
 // Works out the entries' page ranges, then inserts one item per entry, labelled with

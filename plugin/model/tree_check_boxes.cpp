@@ -43,8 +43,9 @@ CTreeCheckBoxes::CTreeCheckBoxes(HWND tree, const BookmarkTreeItems& items, bool
                                  int* quietSelection)
     : tree_(tree),
       items_(items),
-      shown_(static_cast<size_t>(items.count), -1),
-      wanted_(static_cast<size_t>(items.count), -1),
+      generation_(items.generation),
+      shown_(static_cast<size_t>(items.filling ? 0 : items.count), -1),
+      wanted_(static_cast<size_t>(items.filling ? 0 : items.count), -1),
       pump_(timed),
       quietSelection_(quietSelection) {}
 
@@ -68,13 +69,14 @@ void CTreeCheckBoxes::SetChecked(int32_t entry, bool checked) {
 }
 
 CheckStates CTreeCheckBoxes::ReadAll() {
-  CheckStates states(static_cast<size_t>(items_.count), 0);
-  for (int32_t entry = 0; entry < items_.count; ++entry)
-    states[static_cast<size_t>(entry)] = IsChecked(entry) ? 1 : 0;
+  CheckStates states(shown_.size(), 0);
+  for (size_t entry = 0; entry < states.size(); ++entry)
+    states[entry] = IsChecked(static_cast<int32_t>(entry)) ? 1 : 0;
   return states;
 }
 
 std::vector<int32_t> CTreeCheckBoxes::FoldBranchesOf(const std::vector<int32_t>& changes) {
+  if (!Current()) return {};
   const TreeShape& shape = items_.shape;
   std::vector<uint8_t> holdsChanges(static_cast<size_t>(items_.count), 0);
   std::vector<int32_t> tops;
@@ -87,6 +89,7 @@ std::vector<int32_t> CTreeCheckBoxes::FoldBranchesOf(const std::vector<int32_t>&
   }
   std::vector<int32_t> folded;
   for (const int32_t top : tops) {
+    if (!Has(top)) break;
     HTREEITEM item = items_.items[top];
     const auto state = static_cast<UINT>(
         SendMessageA(tree_, TVM_GETITEMSTATE, reinterpret_cast<WPARAM>(item), TVIS_EXPANDED));
@@ -103,6 +106,7 @@ void CTreeCheckBoxes::Unfold(const std::vector<int32_t>& folded, HTREEITEM first
                              HTREEITEM selected) {
   if (folded.empty()) return;
   for (const int32_t top : folded) {
+    if (!Has(top)) return;
     SendMessageA(tree_, TVM_EXPAND, TVE_EXPAND, reinterpret_cast<LPARAM>(items_.items[top]));
     pump_.Step();
   }
@@ -124,6 +128,7 @@ int CTreeCheckBoxes::Apply() {
   if (PlainWrites()) {
     for (const int32_t entry : set_) {
       PumpMessages();
+      if (!Has(entry)) break;
       SetItemChecked(tree_, items_.items[entry], wanted_[static_cast<size_t>(entry)] != 0);
     }
   } else if (bulk) {
@@ -136,6 +141,7 @@ int CTreeCheckBoxes::Apply() {
     if (quietSelection_) ++*quietSelection_;
     const std::vector<int32_t> folded = FoldBranchesOf(changes);
     for (const int32_t entry : changes) {
+      if (!Has(entry)) break;
       SetItemChecked(tree_, items_.items[entry], wanted_[static_cast<size_t>(entry)] != 0);
       pump_.Step();
     }

@@ -35,18 +35,27 @@ class CTreeCheckBoxes final : public CheckBoxes {
   // Writes the boxes set since into the control; returns how many changed.
   int Apply();
 
+  // The tree is still the one this object was made for.
+  bool Current() const { return items_.generation == generation_ && !items_.filling; }
   int Reads() const { return reads_; }
   bool TreeWasHidden() const { return treeWasHidden_; }
   const CPeriodicPump& Pump() const { return pump_; }
 
  private:
-  bool Has(int32_t entry) const { return entry >= 0 && entry < items_.count && items_.items[entry]; }
+  // The entry's item, while the tree is the one this object was made for: a handler
+  // run by a pump may have cleared or rebuilt it meanwhile.
+  bool Has(int32_t entry) const {
+    return Current() && entry >= 0 && static_cast<size_t>(entry) < shown_.size() &&
+           entry < items_.count && items_.items[entry];
+  }
+
   // Folds the open top-level branches that hold changes below their top; answers them.
   std::vector<int32_t> FoldBranchesOf(const std::vector<int32_t>& changes);
   void Unfold(const std::vector<int32_t>& folded, HTREEITEM firstShown, HTREEITEM selected);
 
   HWND tree_;
   const BookmarkTreeItems& items_;
+  uint32_t generation_;
   std::vector<int8_t> shown_;   // by entry: as read from the control, -1 not yet read
   std::vector<int8_t> wanted_;  // by entry: as set, -1 not set
   std::vector<int32_t> set_;    // entries set, each once

@@ -131,6 +131,7 @@ void CMainDlg::OnWindowDestroyed() {
   toolTips_.Detach();
   treeItems.count = 0;
   treeItems.shape = TreeShape{};
+  ++treeItems.generation;
 }
 
 bool CMainDlg::OnSysCommand(WPARAM, LPARAM, LRESULT*) { return false; }

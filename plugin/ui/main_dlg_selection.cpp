@@ -114,16 +114,22 @@ void CMainDlg::GoToBookmark(TreeItemHandle item) {
 }
 
 void CMainDlg::MarkTickedFromTree() {
+  if (treeItems.filling) return;
   CTreeCheckBoxes boxes(Tree(), treeItems, false);
-  MarkTickedEntries(model, treeItems.shape, boxes.ReadAll());
+  const CheckStates checked = boxes.ReadAll();
+  if (boxes.Current()) MarkTickedEntries(model, treeItems.shape, checked);
 }
 
 void CMainDlg::RefreshSelection(bool dropNested) {
+  // The tree is being rebuilt: the refresh after it reads the new boxes.
+  if (treeItems.filling) return;
   const bool timed = TimingLogEnabled();
   RefreshTiming timing;
   const CStopwatch watch;
   CTreeCheckBoxes boxes(Tree(), treeItems, timed);
   const CheckStates checked = boxes.ReadAll();
+  // Reading pumps: a rebuild may have run meanwhile, and its own refresh stands.
+  if (!boxes.Current()) return;
   timing.readMs = watch.ElapsedMs();
   MarkTickedEntries(model, treeItems.shape, checked);
   timing.markMs = watch.ElapsedMs() - timing.readMs;
@@ -248,6 +254,8 @@ void CMainDlg::OnTreeSelectionChanged(NMHDR* header, LRESULT* result) {
 
 // Any timer: the one timer of the dialog is the recount's.
 bool CMainDlg::OnTimer(WPARAM, LPARAM, LRESULT*) {
+  // While the tree is being filled the timer keeps running: the refresh comes after.
+  if (treeItems.filling) return false;
   KillTimer(GetSafeHwnd(), kRecountTimer);
   RefreshSelection(true);
   return false;
