@@ -5,6 +5,7 @@ set(PLUGIN_PURE_SOURCES
   plugin/banner/banner_settings.cpp
   plugin/framework/integer_text.cpp
   plugin/framework/line_tokens.cpp
+  plugin/framework/whole_files.cpp
   plugin/host/print_notification.cpp
   plugin/host/table_acquisition.cpp
   plugin/host/tables.cpp

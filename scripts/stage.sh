@@ -16,7 +16,8 @@ cp -f "$B/viewer/viewer.exe.so" "$S/viewer/"
 cp -f "$B/plugin-x64/tessaly.api" "$S/viewer/plug_ins/tessaly.api"
 cp -f "$B/plugin-i686/tessaly.api" "$S/win32/tessaly.api"
 root=$(cd "$here/.." && pwd)
-cp -f "$root/plugin/data/Default.ppf" "$root/plugin/data/PDFPageSizes.ini" "$S/viewer/plug_ins/"
+cp -f "$root/plugin/data/Default.ppf" "$root/plugin/data/Default.ban" "$root/plugin/data/PDFPageSizes.ini" \
+  "$S/viewer/plug_ins/"
 
 # The help file, compiled from its HTML sources.
 rm -rf "$B/help" && mkdir -p "$B/help"

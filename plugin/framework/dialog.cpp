@@ -159,6 +159,7 @@ INT_PTR CDialog::HandleMessage(UINT message, WPARAM wParam, LPARAM lParam) {
   // A handler may destroy the window (a modeless dialog ending): keep its handle.
   HWND window = hwnd_;
   LRESULT result = 0;
+  if (message == WM_COMMAND && RefusesCommands()) return TRUE;
   if (DispatchMapped(message, wParam, lParam, &result))
     return ReturnHandled(window, message, result);
   switch (message) {

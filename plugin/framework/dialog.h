@@ -49,6 +49,9 @@ class CDialog {
   virtual void DoDataExchange(CDataExchange&) {}
   // Sees every message the modal loop takes off the queue; true consumes it.
   virtual BOOL PreTranslateMessage(MSG* message);
+  // While true, commands (menu items, buttons, Enter and Escape) are taken off the
+  // queue and dropped, also those posted to the dialog.
+  virtual bool RefusesCommands() const { return false; }
   // The window is being destroyed (WM_NCDESTROY), by whatever means.
   virtual void OnWindowDestroyed() {}
   // The class's message map; DECLARE_MESSAGE_MAP overrides it.

@@ -114,11 +114,14 @@ bool ReadPageCropBox(PDDoc document, PDPageNumber page, ASFixedRect& box, ASErro
   return done;
 }
 
-void AlertHostError(ASErrorCode error) {
+std::string HostErrorText(ASErrorCode error) {
   char text[256] = {};
   HOST_DURING
     host::ASGetErrorString(error, text, sizeof text);
   HOST_HANDLER
   HOST_END_HANDLER
-  AlertNote(text);
+  text[sizeof text - 1] = '\0';
+  return text;
 }
+
+void AlertHostError(ASErrorCode error) { AlertNote(HostErrorText(error)); }

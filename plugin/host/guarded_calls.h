@@ -24,5 +24,7 @@ bool DocumentPageCount(AVDoc doc, PDDoc& document, ASInt32& pageCount);
 // A page's crop box, the page acquired and released around it; false when the host
 // raised, with its error code in `error`.
 bool ReadPageCropBox(PDDoc document, PDPageNumber page, ASFixedRect& box, ASErrorCode& error);
+// The host's own text for an error.
+std::string HostErrorText(ASErrorCode error);
 // Shows the host's own text for an error in the host's note alert.
 void AlertHostError(ASErrorCode error);

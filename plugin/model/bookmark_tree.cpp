@@ -38,6 +38,17 @@ void ScrollItemToTop(HWND tree, TreeItemHandle item) {
   SendMessageA(tree, WM_VSCROLL, MAKEWPARAM(SB_THUMBPOSITION, position < 0 ? 0 : position), 0);
 }
 
+std::string ItemLabel(HWND tree, TreeItemHandle item) {
+  char text[kLabelBufferSize] = {};
+  TVITEMA request{};
+  request.mask = TVIF_HANDLE | TVIF_TEXT;
+  request.hItem = item;
+  request.pszText = text;
+  request.cchTextMax = sizeof text;
+  SendMessageA(tree, TVM_GETITEMA, 0, reinterpret_cast<LPARAM>(&request));
+  return text;
+}
+
 void ClearBookmarkTree(HWND tree, BookmarkModel& model, BookmarkTreeItems& items) {
   if (tree) SendMessageA(tree, TVM_DELETEITEM, 0, reinterpret_cast<LPARAM>(TVI_ROOT));
   for (TreeItemHandle& parent : model.levelParents) parent = TVI_ROOT;

@@ -3,6 +3,8 @@
 
 #include <windows.h>
 
+#include <string>
+
 #include "bookmark_model.h"
 #include "timing_log.h"
 #include "tree_shape.h"
@@ -40,6 +42,9 @@ void FillBookmarkTree(HWND tree, BookmarkModel& model, BookmarkTreeItems& items,
 // changes, since Wine's tree control lays out all shown items again on every change.
 void ExpandBookmarkTree(HWND tree, const BookmarkModel& model, const BookmarkTreeItems& items,
                         int code, ExpandTiming& timing);
+
+// The label the tree shows for an item.
+std::string ItemLabel(HWND tree, TreeItemHandle item);
 
 // Scrolls the tree so that `item`, which is shown, is its first row. (Asking the
 // control to make it the first visible item does nothing when it is the selected item.)

@@ -5,6 +5,7 @@
 #include <cstdio>
 #include <string>
 
+#include "framework/whole_files.h"
 #include "ppf_file_dialogs.h"
 #include "settings_file.h"
 #include "ui/main_dlg.h"
@@ -13,25 +14,6 @@
 namespace {
 
 constexpr const char* kMessageCaption = "Tessaly";
-
-// The whole file, or nothing when it cannot be opened; a read error keeps what came.
-bool ReadWholeFile(const std::string& path, std::string& bytes) {
-  std::FILE* file = std::fopen(path.c_str(), "rb");
-  if (!file) return false;
-  char buffer[4096];
-  std::size_t count;
-  while ((count = std::fread(buffer, 1, sizeof buffer, file)) > 0) bytes.append(buffer, count);
-  std::fclose(file);
-  return true;
-}
-
-// The file is written whole or reported as not written.
-bool WriteWholeFile(const std::string& path, const std::string& bytes) {
-  std::FILE* file = std::fopen(path.c_str(), "wb");
-  if (!file) return false;
-  const bool written = std::fwrite(bytes.data(), 1, bytes.size(), file) == bytes.size();
-  return std::fclose(file) == 0 && written;
-}
 
 }  // namespace
 

@@ -81,6 +81,7 @@ BOOL CMainDlg::OnInitDialog() {
   if (reloadDefaults) {
     LocateDefaultFiles();
     LoadSettings(settingsFilePath);
+    bannerOptions.LoadBannerFile(defaultBannerSettingsPath, false);
   }
   CreateToolTips();
   RebuildBookmarkTree();
@@ -109,7 +110,6 @@ void CMainDlg::LocateDefaultFiles() {
     MessageBoxA(GetSafeHwnd(), kDefaultFilesNotFound, kInstallKeyMissingCaption, MB_OK);
   defaultBannerSettingsPath = bannerFolder.FileNamed("Default.ban");
   reloadDefaults = 0;
-  currentBannerSettingsPath = defaultBannerSettingsPath;
 }
 
 void CMainDlg::CreateToolTips() {
@@ -147,19 +147,17 @@ bool CMainDlg::OnQueryDragIcon(WPARAM, LPARAM, LRESULT* result) {
 
 void CMainDlg::OnClose() {
   SaveSettings();
-  currentBannerSettingsPath = defaultBannerSettingsPath;
+  bannerOptions.filePath = defaultBannerSettingsPath;
+  bannerOptions.SaveBannerFile(false);
   if (!UpdateData(true)) return;
   EndDialog(IDOK);
 }
 
 void CMainDlg::OnSilentPrint() {}
 
-void CMainDlg::OnAddBanners() {}
-void CMainDlg::OnBannerSetup() {}
 void CMainDlg::OnRemoveAllBanners() {}
 void CMainDlg::OnSelectBannerThumbnails() {}
 void CMainDlg::OnSaveBannerPageNumbers() {}
-void CMainDlg::OnAddBannersCurrentLevel() {}
 void CMainDlg::OnRemoveLastAddedBanners() {}
 void CMainDlg::OnReportSelected() {}
 void CMainDlg::OnReportFound() {}

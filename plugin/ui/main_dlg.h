@@ -4,6 +4,8 @@
 
 #include <string>
 
+#include "banner/banner_options_dlg.h"
+#include "banner/banner_pages.h"
 #include "framework/dialog.h"
 #include "framework/tooltip.h"
 #include "model/bookmark_model.h"
@@ -14,6 +16,7 @@
 #include "page_size_table.h"
 #include "settings/print_settings.h"
 #include "settings/setup_dlg.h"
+#include "thumbnail_selection.h"
 
 class CStopwatch;
 class CTreeCheckBoxes;
@@ -38,8 +41,13 @@ class CMainDlg : public CDialog {
 
   // The settings file "&Close" and "Save Settings" write.
   std::string settingsFilePath = "Default.ppf";
+  // "Default.ban" of the installation folder: loaded at every opening, written by
+  // "&Close".
   std::string defaultBannerSettingsPath;
-  std::string currentBannerSettingsPath;
+  // The banner settings, with the dialog that edits them.
+  CBannerOptionsDlg bannerOptions;
+  // The banner pages being inserted and those the last add command inserted.
+  BannerPages banners;
   // The settings without a control here (PAGESIZESFILE, LAYEREDPDF...).
   CSetupDlg setup;
   // Pages of the ticked bookmarks: the first number of the status line.
@@ -85,6 +93,11 @@ class CMainDlg : public CDialog {
   void FindByPageSize();
   void SelectFoundThumbnails();
 
+  // Banner pages.
+  // A banner page in front of every ticked bookmark: with the titles of the bookmark
+  // and its ancestors, or of the bookmark alone.
+  void AddBannerPages(bool levelOnly);
+
   // Printing.
   // Prints pages first..last (1-based) of the active document; true if the job may
   // go on (printed, not stopped).
@@ -120,6 +133,12 @@ class CMainDlg : public CDialog {
   // The refresh follows 50 ms after the last change of check boxes.
   void StartRecountTimer();
   void ApplyChecks(CTreeCheckBoxes& boxes, const char* tool, const CStopwatch& watch);
+  void InsertBannersUnder(const ThumbnailTarget& target, bool levelOnly);
+  // One banner page in front of the bookmark at tree level `level` whose first page
+  // was `page` (1-based) when the command started; false ends the walk.
+  bool InsertBannerPage(const ThumbnailTarget& target, int32_t level, int32_t page,
+                        bool levelOnly);
+  bool RefusesCommands() const override;
 
   // The command table's handlers.
   bool OnSysCommand(WPARAM, LPARAM, LRESULT* result);

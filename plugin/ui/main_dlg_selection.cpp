@@ -22,17 +22,6 @@ namespace {
 constexpr UINT_PTR kRecountTimer = 1;
 constexpr UINT kRecountDelayMs = 50;
 
-std::string ItemLabel(HWND tree, HTREEITEM item) {
-  char text[kLabelBufferSize] = {};
-  TVITEMA request{};
-  request.mask = TVIF_HANDLE | TVIF_TEXT;
-  request.hItem = item;
-  request.pszText = text;
-  request.cchTextMax = sizeof text;
-  SendMessageA(tree, TVM_GETITEMA, 0, reinterpret_cast<LPARAM>(&request));
-  return text;
-}
-
 // Lower case as the system's code page has it, multi-byte characters included.
 std::string LowerCase(std::string text) {
   if (!text.empty()) CharLowerBuffA(text.data(), static_cast<DWORD>(text.size()));

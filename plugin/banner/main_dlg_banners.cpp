@@ -1,0 +1,160 @@
+// The main dialog's banner pages: the Banner Options dialog, and a banner page in
+// front of every ticked bookmark with its titles and the markers that find it again.
+#include <windows.h>
+#include <commctrl.h>
+
+#include <vector>
+
+#include "banner_drawing.h"
+#include "banner_geometry.h"
+#include "framework/message_pump.h"
+#include "host/error_frame.h"
+#include "host/guarded_calls.h"
+#include "model/tree_check_boxes.h"
+#include "ui/main_dlg.h"
+#include "ui/thumbnail_selection.h"
+
+namespace {
+
+// One row of the tree as the walk meets it.
+struct BannerRow {
+  HTREEITEM item;
+  int32_t level;
+};
+
+// The media box of the page the document's view shows; false when the host raised.
+bool ShownPageBox(AVDoc doc, PDDoc document, ASFixedRect& box) {
+  PDPage volatile page = nullptr;
+  volatile bool done = false;
+  HOST_DURING
+    page = host::PDDocAcquirePage(document, host::AVPageViewGetPageNum(host::AVDocGetPageView(doc)));
+    host::PDPageGetMediaBox(page, &box);
+    done = true;
+  HOST_HANDLER
+  HOST_END_HANDLER
+  if (page) {
+    HOST_DURING
+      host::PDPageRelease(page);
+    HOST_HANDLER
+    HOST_END_HANDLER
+  }
+  return done;
+}
+
+// A new empty page that becomes page `index` (0-based); null, with the host's error
+// code, when it could not be made.
+PDPage CreatePageAt(PDDoc document, PDPageNumber index, const ASFixedRect& box,
+                    ASErrorCode& error) {
+  PDPage volatile page = nullptr;
+  HOST_DURING
+    page = host::PDDocCreatePage(document, index - 1, box);
+  HOST_HANDLER
+    error = HOST_ERRORCODE;
+  HOST_END_HANDLER
+  return page;
+}
+
+void ReleasePage(PDPage page) {
+  HOST_DURING
+    host::PDPageRelease(page);
+  HOST_HANDLER
+  HOST_END_HANDLER
+}
+
+}  // namespace
+
+void CMainDlg::OnBannerSetup() { bannerOptions.DoModal(GetSafeHwnd()); }
+
+void CMainDlg::OnAddBanners() { AddBannerPages(false); }
+
+void CMainDlg::OnAddBannersCurrentLevel() { AddBannerPages(true); }
+
+bool CMainDlg::RefusesCommands() const { return banners.running; }
+
+void CMainDlg::AddBannerPages(bool levelOnly) {
+  UpdateData(true);
+  banners.lastAddedCount = 0;
+  const AVDoc doc = ActiveDocument();
+  if (!doc) return;
+  ThumbnailTarget target;
+  RestartThumbnailSelection(doc, target);
+  banners.bannersInsertedThisRun = 0;
+  {
+    // The dialog repaints meanwhile but takes no input, and refuses commands that
+    // reach it anyway: nothing else changes the document or the tree during the walk.
+    banners.running = true;
+    EnableWindow(GetSafeHwnd(), FALSE);
+    InsertBannersUnder(target, levelOnly);
+    EnableWindow(GetSafeHwnd(), TRUE);
+    banners.running = false;
+  }
+  ShowThumbnailSelection(doc, target);
+  RebuildBookmarkTree();
+  ReleaseCapture();
+  UpdatePageCount();
+  SetFocus(Tree());
+}
+
+// The rows in the tree's order (a row, its children, its next sibling), each with its
+// level, and a banner in front of the first page of each ticked one.
+void CMainDlg::InsertBannersUnder(const ThumbnailTarget& target, bool levelOnly) {
+  // A copy: the walk pumps messages, and the tree's lists must not be read meanwhile.
+  std::vector<BannerRow> rows;
+  rows.reserve(treeItems.shape.preorder.size());
+  for (const int32_t entry : treeItems.shape.preorder) {
+    rows.push_back({treeItems.items[entry], treeItems.shape.depth[entry]});
+  }
+  HWND tree = Tree();
+  CPeriodicPump pump(false);
+  for (const BannerRow& row : rows) {
+    pump.Step();
+    const std::string label = ItemLabel(tree, row.item);
+    StoreLevelTitle(banners, row.level, BannerRowTitle(label));
+    if (!IsItemChecked(tree, row.item)) continue;
+    if (!InsertBannerPage(target, LevelTitleSlot(row.level), BannerRowPage(label), levelOnly))
+      return;
+  }
+}
+
+bool CMainDlg::InsertBannerPage(const ThumbnailTarget& target, int32_t level, int32_t page,
+                                bool levelOnly) {
+  if (banners.lastAddedCount >= kLastAddedCapacity) return false;
+  const AVDoc doc = ActiveDocument();
+  PDDoc document = nullptr;
+  ASInt32 pageCount = 0;
+  if (!doc || !DocumentPageCount(doc, document, pageCount)) return false;
+  ASFixedRect box{};
+  if (!ShownPageBox(doc, document, box)) return false;
+  if (bannerOptions.bannerPageSizeHeight > 0) {
+    box.bottom = 0;
+    box.top = ToFixed(bannerOptions.bannerPageSizeHeight);
+  }
+  if (bannerOptions.bannerPageSizeWidth > 0) {
+    box.left = 0;
+    box.right = ToFixed(bannerOptions.bannerPageSizeWidth);
+  }
+  // The labels keep the pages of the moment the command started: the banners this
+  // run put in front of the page so far move it on.
+  const PDPageNumber index = banners.bannersInsertedThisRun + page - 1;
+  ASErrorCode error = 0;
+  const PDPage banner = CreatePageAt(document, index, box, error);
+  if (!banner) {
+    AlertHostError(error);
+    return false;
+  }
+  if (!bannerOptions.levelText) {
+    DrawBannerText(bannerOptions, index, std::string(kBannerPageMarker), 0, 0);
+    if (level > 0) DrawBannerText(bannerOptions, index, BannerLevelMarker(level), 0, 0);
+  }
+  if (levelOnly) {
+    DrawBannerText(bannerOptions, index, banners.levelTitles[level], level + 1, level);
+  } else {
+    for (int32_t line = 1; line <= level; ++line)
+      DrawBannerText(bannerOptions, index, banners.levelTitles[line], line, level);
+  }
+  if (target.server) AddThumbnail(doc, target, index);
+  ReleasePage(banner);
+  banners.lastAdded[banners.lastAddedCount++] = index + 1;
+  ++banners.bannersInsertedThisRun;
+  return true;
+}
