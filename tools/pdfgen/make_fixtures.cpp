@@ -3,6 +3,7 @@
 //   make-fixtures OUTDIR
 #include <qpdf/QPDF.hh>
 #include <qpdf/QPDFObjectHandle.hh>
+#include <qpdf/QPDFWriter.hh>
 
 #include <cstdio>
 #include <exception>
@@ -364,6 +365,31 @@ DocumentSpec PageSizes() {
   return doc;
 }
 
+// Banner pages: a bookmark on the first page, bookmarks on pages 3 and 7 (each the
+// parent of one on its own page), and two bookmarks on one page.
+DocumentSpec Banners() {
+  DocumentSpec doc = Pages(10);
+  const Target d = Target::DestArray;
+  doc.outline = {
+      Bookmark("Front", 1),
+      Bookmark("Part A", 3, d, {Bookmark("Section A1", 3), Bookmark("Section A2", 5)}),
+      Bookmark("Part B", 7, d, {Bookmark("Section B1", 8)}),
+      Bookmark("Twin One", 9),
+      Bookmark("Twin Two", 9),
+  };
+  return doc;
+}
+
+// A copy of `source` that may be opened and printed but not changed.
+void WriteLockedCopy(const std::string& source, const std::string& target) {
+  QPDF pdf;
+  pdf.processFile(source.c_str());
+  QPDFWriter writer(pdf, target.c_str());
+  writer.setR6EncryptionParameters("", "owner", true, true, false, false, false, false,
+                                   qpdf_r3p_full, true);
+  writer.write();
+}
+
 struct Fixture {
   const char* file;
   std::function<DocumentSpec()> make;
@@ -393,6 +419,7 @@ const std::vector<Fixture>& Fixtures() {
       {"checking.pdf", Checking},
       {"print-order.pdf", PrintOrder},
       {"page-sizes.pdf", PageSizes},
+      {"banners.pdf", Banners},
   };
   return fixtures;
 }
@@ -415,6 +442,12 @@ int main(int argc, char** argv) {
       return 1;
     }
   }
-  std::printf("%s: %zu fixture documents\n", folder.c_str(), Fixtures().size());
+  try {
+    WriteLockedCopy(folder + "/banners.pdf", folder + "/banners-locked.pdf");
+  } catch (const std::exception& e) {
+    std::fprintf(stderr, "make-fixtures: banners-locked.pdf: %s\n", e.what());
+    return 1;
+  }
+  std::printf("%s: %zu fixture documents\n", folder.c_str(), Fixtures().size() + 1);
   return 0;
 }
