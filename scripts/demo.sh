@@ -2,10 +2,12 @@
 # The main job on the bundled sample: builds everything, opens the sample manual in the
 # viewer (under Xvfb when there is no display), chooses "&Tessaly" from "Extensions",
 # ticks bookmarks by level and by text, finds the US Letter pages by page size, shows
-# the Setup dialog, then prints two chapters and a section with the index page to the
-# viewer's spool printer. Leaves in build/demo/: screenshots,
-# the printed jobs (spool/job-*.pdf, listed in spool/jobs.txt) and a picture of the
-# index page (index-page.png).
+# the Setup dialog, puts banner pages in front of two chapters and a section, then
+# prints them with their banners and the index page to the viewer's spool printer.
+# Leaves in build/demo/: screenshots, the sample with its banners
+# (manual-with-banners.pdf) and a picture of the first (banner-page.png), the printed
+# jobs (spool/job-*.pdf, listed in spool/jobs.txt) and a picture of the index page
+# (index-page.png).
 set -euo pipefail
 root=$(cd "$(dirname "$0")/.." && pwd)
 export TESSALY_BUILD=${TESSALY_BUILD:-$root/build}
@@ -27,5 +29,8 @@ if [ -n "$index_job" ]; then
   pdftoppm -png -r 72 -f 1 -l 1 -singlefile "$TESSALY_SPOOL/$(printf 'job-%04d.pdf' "$index_job")" \
     "$demo/index-page"
 fi
+# The first banner page, as poppler renders it.
+pdftoppm -png -r 72 -f 21 -l 21 -singlefile "$demo/manual-with-banners.pdf" "$demo/banner-page"
 echo "demo: screenshots in $demo/, printed jobs in $TESSALY_SPOOL/ (listed in jobs.txt)"
+echo "demo: the sample with its banner pages: $demo/manual-with-banners.pdf, the first one: $demo/banner-page.png"
 echo "demo: the index page: $demo/index-page.png"

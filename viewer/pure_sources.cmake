@@ -1,6 +1,6 @@
 # The viewer's units that need neither Windows nor Wine; the native unit tests
 # compile them with g++ (paths relative to the repository root). The pdf/ units
-# need qpdf.
+# need qpdf, the fonts/ units fontconfig and FreeType.
 set(VIEWER_PURE_SOURCES
   viewer/core/atom_table.cpp
   viewer/core/command_line.cpp
@@ -11,14 +11,32 @@ set(VIEWER_PURE_SOURCES
   viewer/core/pdf_doc_encoding.cpp
   viewer/core/table_offer.cpp
   viewer/core/unix_files.cpp
+  viewer/fonts/font_aliases.cpp
+  viewer/fonts/font_face.cpp
+  viewer/fonts/font_program.cpp
+  viewer/fonts/font_request.cpp
+  viewer/fonts/system_fonts.cpp
+  viewer/fonts/win_ansi.cpp
   viewer/pdf/actions.cpp
+  viewer/pdf/content_syntax.cpp
   viewer/pdf/destinations.cpp
+  viewer/pdf/document_edits.cpp
   viewer/pdf/document_slots.cpp
+  viewer/pdf/font_resource.cpp
   viewer/pdf/name_tree.cpp
   viewer/pdf/object_handles.cpp
   viewer/pdf/optional_content.cpp
   viewer/pdf/outline_index.cpp
+  viewer/pdf/page_content.cpp
+  viewer/pdf/page_extract.cpp
+  viewer/pdf/page_insertion.cpp
+  viewer/pdf/page_list.cpp
+  viewer/pdf/page_resources.cpp
+  viewer/pdf/page_tree.cpp
+  viewer/pdf/pde_handles.cpp
   viewer/pdf/pdf_document.cpp
+  viewer/pdf/text_bbox.cpp
+  viewer/pdf/text_operators.cpp
   viewer/print/job_line.cpp
   viewer/print/page_copy.cpp
   viewer/print/print_choice.cpp

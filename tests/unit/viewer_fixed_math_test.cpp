@@ -49,19 +49,19 @@ TEST(ViewerFixedMatrix, IdentityLeavesAMatrixAlone) {
   EXPECT_EQ(r.v, m.v);
 }
 
-TEST(ViewerFixedMatrix, AppliesFirstThenSecond) {
+TEST(ViewerFixedMatrix, AppliesSecondThenFirst) {
   // Scale by 2, then move by (100, 50): the origin lands on (100, 50) and the
   // translation is not scaled.
   const ASFixedMatrix scale{F(2), 0, 0, F(2), 0, 0};
   const ASFixedMatrix move{fixedOne, 0, 0, fixedOne, F(100), F(50)};
   ASFixedMatrix r;
-  ConcatFixedMatrix(&r, scale, move);
+  ConcatFixedMatrix(&r, move, scale);
   EXPECT_EQ(r.a, F(2));
   EXPECT_EQ(r.d, F(2));
   EXPECT_EQ(r.h, F(100));
   EXPECT_EQ(r.v, F(50));
   // The other way round the translation is scaled.
-  ConcatFixedMatrix(&r, move, scale);
+  ConcatFixedMatrix(&r, scale, move);
   EXPECT_EQ(r.h, F(200));
   EXPECT_EQ(r.v, F(100));
 }
@@ -70,7 +70,7 @@ TEST(ViewerFixedMatrix, MultipliesTheFullMatrix) {
   const ASFixedMatrix m1{F(1), F(2), F(3), F(4), F(5), F(6)};
   const ASFixedMatrix m2{F(0.5), F(-1), F(2), F(0.25), F(10), F(20)};
   ASFixedMatrix r;
-  ConcatFixedMatrix(&r, m1, m2);
+  ConcatFixedMatrix(&r, m2, m1);  // m1 first, then m2
   EXPECT_EQ(r.a, F(1 * 0.5 + 2 * 2));
   EXPECT_EQ(r.b, F(1 * -1 + 2 * 0.25));
   EXPECT_EQ(r.c, F(3 * 0.5 + 4 * 2));
@@ -82,10 +82,27 @@ TEST(ViewerFixedMatrix, MultipliesTheFullMatrix) {
 TEST(ViewerFixedMatrix, ResultMayBeAnOperand) {
   ASFixedMatrix m{F(2), 0, 0, F(2), F(1), F(1)};
   const ASFixedMatrix move{fixedOne, 0, 0, fixedOne, F(3), F(4)};
-  ConcatFixedMatrix(&m, m, move);
+  ConcatFixedMatrix(&m, m, move);  // move, then m
   EXPECT_EQ(m.a, F(2));
-  EXPECT_EQ(m.h, F(4));
-  EXPECT_EQ(m.v, F(5));
+  EXPECT_EQ(m.h, F(7));
+  EXPECT_EQ(m.v, F(9));
+}
+
+// A text matrix made as text is placed: a translation concatenated with a rotation,
+// then that with a scale, gives the size turned by the angle, standing at the point.
+TEST(ViewerFixedMatrix, TranslationRotationScaleMakeATextMatrix) {
+  const ASFixedMatrix move{fixedOne, 0, 0, fixedOne, F(306), F(410)};
+  const ASFixedMatrix turn{0, fixedOne, -fixedOne, 0, 0, 0};  // a quarter turn
+  const ASFixedMatrix size{F(16), 0, 0, F(16), 0, 0};
+  ASFixedMatrix r = turn;
+  ConcatFixedMatrix(&r, move, r);
+  ConcatFixedMatrix(&r, r, size);
+  EXPECT_EQ(r.a, 0);
+  EXPECT_EQ(r.b, F(16));
+  EXPECT_EQ(r.c, F(-16));
+  EXPECT_EQ(r.d, 0);
+  EXPECT_EQ(r.h, F(306));
+  EXPECT_EQ(r.v, F(410));
 }
 
 }  // namespace

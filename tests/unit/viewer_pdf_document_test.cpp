@@ -336,6 +336,32 @@ TEST_F(PdfDocumentTest, PagesAreFoundByTheirObject) {
   EXPECT_EQ(doc->PageIndexOf(QPDFObjectHandle::parse("<< /Type /Page >>")), -1);
 }
 
+TEST_F(PdfDocumentTest, AnUnencryptedDocumentAllowsEverything) {
+  auto doc = Open();
+  const PDPerms perms = doc->Permissions();
+  for (PDPerms bit : {kPermOpen, kPermPrint, pdPermEdit, kPermCopy, kPermEditNotes, kPermSaveAs}) {
+    EXPECT_EQ(perms & bit, bit) << bit;
+  }
+  EXPECT_EQ(perms & kPermSecure, 0);
+}
+
+TEST_F(PdfDocumentTest, AnEncryptedDocumentWithoutTheModifyRightLacksIt) {
+  char name[] = "/tmp/viewer-doc-locked-XXXXXX";
+  const int fd = mkstemp(name);
+  if (fd >= 0) close(fd);
+  path_ = name;
+  QPDFWriter writer(pdf_, path_.c_str());
+  // Opens without a password; everything is allowed except modifying.
+  writer.setR6EncryptionParameters("", "owner", true, true, true, true, true, false,
+                                   qpdf_r3p_full, true);
+  writer.write();
+  auto doc = PdfDocument::Open(path_);
+  const PDPerms perms = doc->Permissions();
+  EXPECT_EQ(perms & pdPermEdit, 0);
+  EXPECT_EQ(perms & kPermPrint, kPermPrint);
+  EXPECT_EQ(perms & kPermSecure, kPermSecure);
+}
+
 TEST_F(PdfDocumentTest, TheOutlineIsCheckedOncePerRevision) {
   QPDFObjectHandle outlines = pdf_.makeIndirectObject(QPDFObjectHandle::parse("<< >>"));
   QPDFObjectHandle item = pdf_.makeIndirectObject(QPDFObjectHandle::parse("<< /Title (A) >>"));

@@ -154,7 +154,19 @@ void DocWindow::DocumentChanged() {
   std::erase_if(thumbnailSelected_, [count](int page) { return page >= count; });
   if (pageView_.page() >= count) pageView_.GoTo(count - 1);
   InvalidateRect(pageView_.hwnd(), nullptr, FALSE);
-  thumbnails_.Refresh();
+  thumbnails_.PagesChangedFrom(0);
+}
+
+void DocWindow::PageInserted(int index) {
+  if (pageView_.page() >= index && pageView_.page() + 1 < pdf_->PageCount()) {
+    pageView_.PageMoved(pageView_.page() + 1);
+  }
+  thumbnails_.PagesChangedFrom(index);
+}
+
+void DocWindow::PageContentChanged(int index) {
+  if (pageView_.page() == index) InvalidateRect(pageView_.hwnd(), nullptr, FALSE);
+  thumbnails_.RefreshPage(index);
 }
 
 void DocWindow::LayersChanged() {

@@ -49,6 +49,14 @@ class DocWindow {
   void CurrentPageChanged();
   // The document model changed: views render again.
   void DocumentChanged();
+  // A page was inserted at index (0-based): the page view keeps to its page, which
+  // moved one on, and only the thumbnails from index on are painted again. The
+  // thumbnail selection is of page numbers and stays as it is: whoever inserts pages
+  // selects the ones it wants.
+  void PageInserted(int index);
+  // The content of the page at index changed (the model has marked the page): only
+  // the views that show that page render again.
+  void PageContentChanged(int index);
   // Other layers are shown now: views render again.
   void LayersChanged();
 

@@ -153,9 +153,10 @@ void PageView::EnsureRendered() {
     pageHeight_ = height;
   }
   const double scale = Scale();
-  const unsigned revision = doc_.pdf().displayRevision();
-  if (rendered_ != nullptr && renderedPage_ == page_ && renderedRevision_ == revision &&
-      std::abs(renderedScale_ - scale) < 1e-6) {
+  if (page_ >= doc_.pdf().PageCount()) return;
+  // A page keeps its rendering while it looks the same, wherever it moves.
+  const pdf::PageLook look = doc_.pdf().LookOf(page_);
+  if (rendered_ != nullptr && renderedLook_ == look && std::abs(renderedScale_ - scale) < 1e-6) {
     return;
   }
   if (rendered_ != nullptr) DeleteObject(rendered_);
@@ -166,9 +167,8 @@ void PageView::EnsureRendered() {
     renderedWidth_ = image.width;
     renderedHeight_ = image.height;
   }
-  renderedPage_ = page_;
+  renderedLook_ = look;
   renderedScale_ = scale;
-  renderedRevision_ = revision;
 }
 
 void PageView::UpdateScrollBars() {

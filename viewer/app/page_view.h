@@ -5,6 +5,7 @@
 #include <windows.h>
 
 #include "host_types.h"
+#include "pdf/pdf_document.h"
 
 namespace viewer {
 
@@ -25,6 +26,9 @@ class PageView {
   int page() const { return page_; }  // 0-based
   // Shows page (clamped to the document).
   void GoTo(int page);
+  // The page shown now has the index page, after pages were inserted before it: the
+  // view stays as it is.
+  void PageMoved(int page) { page_ = page; }
   // Paints at once, rendering the page again if the document changed.
   void DrawNow();
 
@@ -57,12 +61,11 @@ class PageView {
   // Geometry of the shown page.
   double pageWidth_ = 612, pageHeight_ = 792;  // points, as displayed
   int originX_ = 0, originY_ = 0;              // device position of the page's top left
-  // The rendered page, kept while page, scale and document stay the same.
+  // The rendered page, kept while the page and the scale stay the same.
   HBITMAP rendered_ = nullptr;
   int renderedWidth_ = 0, renderedHeight_ = 0;
-  int renderedPage_ = -1;
+  pdf::PageLook renderedLook_;
   double renderedScale_ = 0;
-  unsigned renderedRevision_ = 0;
 };
 
 }  // namespace viewer

@@ -104,6 +104,19 @@ void ThumbnailPane::Refresh() {
   if (hwnd_ != nullptr) InvalidateRect(hwnd_, nullptr, FALSE);
 }
 
+void ThumbnailPane::PagesChangedFrom(int index) {
+  if (hwnd_ == nullptr) return;
+  scrollRangeStale_ = true;
+  RECT client{};
+  GetClientRect(hwnd_, &client);
+  // At least one row of pixels, so that a paint comes and the scroll range follows
+  // even when the changed cells are out of view.
+  RECT changed{client.left, std::max<LONG>(index * kCellHeight - scrollY_, client.top), client.right,
+               client.bottom};
+  if (changed.top >= client.bottom) changed.top = client.bottom - 1;
+  InvalidateRect(hwnd_, &changed, FALSE);
+}
+
 void ThumbnailPane::RefreshPage(int page) {
   if (hwnd_ == nullptr) return;
   RECT client{};
@@ -155,14 +168,20 @@ void ThumbnailPane::DropThumbnails() {
   thumbs_.clear();
 }
 
+// Thumbnails are kept by page object, so pages moved on by an insertion keep theirs,
+// and each is made again only when its page looks different.
 HBITMAP ThumbnailPane::Thumbnail(int page, int* width, int* height) {
-  if (thumbsRevision_ != doc_.pdf().displayRevision() || thumbs_.size() > kMaxCachedThumbs) {
-    DropThumbnails();
-    thumbsRevision_ = doc_.pdf().displayRevision();
+  if (thumbs_.size() > kMaxCachedThumbs) DropThumbnails();
+  const pdf::PageLook look = doc_.pdf().LookOf(page);
+  auto found = thumbs_.find(look.object);
+  if (found != thumbs_.end() && !(found->second.look == look)) {
+    if (found->second.bitmap != nullptr) DeleteObject(found->second.bitmap);
+    thumbs_.erase(found);
+    found = thumbs_.end();
   }
-  auto found = thumbs_.find(page);
   if (found == thumbs_.end()) {
     Thumb thumb;
+    thumb.look = look;
     double w = 0, h = 0;
     pdf::RasterImage image;
     if (doc_.renderer().DisplayedSize(page, &w, &h) &&
@@ -171,7 +190,7 @@ HBITMAP ThumbnailPane::Thumbnail(int page, int* width, int* height) {
       thumb.width = image.width;
       thumb.height = image.height;
     }
-    found = thumbs_.emplace(page, thumb).first;
+    found = thumbs_.emplace(look.object, thumb).first;
   }
   *width = found->second.width;
   *height = found->second.height;
@@ -206,26 +225,34 @@ void ThumbnailPane::PaintCell(HDC dc, int page, int top, int width) {
   DrawTextA(dc, label.c_str(), -1, &labelRect, DT_CENTER | DT_SINGLELINE | DT_VCENTER);
 }
 
+// Only the cells that meet the area to paint are drawn and copied to the screen: a
+// document being changed page by page repaints little.
 void ThumbnailPane::Paint() {
   PAINTSTRUCT ps;
   HDC dc = BeginPaint(hwnd_, &ps);
+  if (scrollRangeStale_) {
+    scrollRangeStale_ = false;
+    UpdateScrollBar();
+  }
   RECT client{};
   GetClientRect(hwnd_, &client);
+  const RECT& area = ps.rcPaint;
   HDC memory = CreateCompatibleDC(dc);
   HBITMAP canvas = CreateCompatibleBitmap(dc, std::max<LONG>(client.right, 1),
                                           std::max<LONG>(client.bottom, 1));
   HGDIOBJ oldCanvas = SelectObject(memory, canvas);
   HGDIOBJ oldFont = SelectObject(memory, GetStockObject(DEFAULT_GUI_FONT));
   HBRUSH background = CreateSolidBrush(kPaneColour);
-  FillRect(memory, &client, background);
+  FillRect(memory, &area, background);
   DeleteObject(background);
   const int count = doc_.pdf().PageCount();
-  const int first = scrollY_ / kCellHeight;
-  const int last = std::min(count - 1, (scrollY_ + static_cast<int>(client.bottom)) / kCellHeight);
+  const int first = std::max<int>(0, (scrollY_ + static_cast<int>(area.top)) / kCellHeight);
+  const int last = std::min(count - 1, (scrollY_ + static_cast<int>(area.bottom)) / kCellHeight);
   for (int page = first; page <= last; ++page) {
     PaintCell(memory, page, page * kCellHeight - scrollY_, client.right);
   }
-  BitBlt(dc, 0, 0, client.right, client.bottom, memory, 0, 0, SRCCOPY);
+  BitBlt(dc, area.left, area.top, area.right - area.left, area.bottom - area.top, memory,
+         area.left, area.top, SRCCOPY);
   SelectObject(memory, oldFont);
   SelectObject(memory, oldCanvas);
   DeleteObject(canvas);

@@ -4,7 +4,10 @@
 
 #include <windows.h>
 
-#include <map>
+#include <cstdint>
+#include <unordered_map>
+
+#include "pdf/pdf_document.h"
 
 namespace viewer {
 
@@ -25,6 +28,9 @@ class ThumbnailPane {
 
   // Repaints after the selection or the current page changed.
   void Refresh();
+  // The pages from index on are others now (a page was inserted there): the scroll
+  // range follows at the next paint, and the cells in view from index on are painted.
+  void PagesChangedFrom(int index);
   // Repaints one page's cell, when it is in view (a page added to the selection).
   void RefreshPage(int page);
   // Scrolls so page (0-based) is in view.
@@ -41,6 +47,7 @@ class ThumbnailPane {
   void ScrollTo(int position);
 
   struct Thumb {
+    pdf::PageLook look;
     HBITMAP bitmap = nullptr;
     int width = 0, height = 0;
   };
@@ -48,8 +55,8 @@ class ThumbnailPane {
   DocWindow& doc_;
   HWND hwnd_ = nullptr;
   int scrollY_ = 0;
-  std::map<int, Thumb> thumbs_;
-  unsigned thumbsRevision_ = 0;
+  bool scrollRangeStale_ = false;
+  std::unordered_map<uint64_t, Thumb> thumbs_;  // by page object
 };
 
 }  // namespace viewer

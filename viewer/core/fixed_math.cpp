@@ -32,15 +32,18 @@ ASFixed DoubleToFixed(double value) {
 
 double FixedToDouble(ASFixed value) { return static_cast<double>(value) / fixedOne; }
 
-void ConcatFixedMatrix(ASFixedMatrix* result, const ASFixedMatrix& f, const ASFixedMatrix& s) {
+void ConcatFixedMatrix(ASFixedMatrix* result, const ASFixedMatrix& first,
+                       const ASFixedMatrix& second) {
+  const ASFixedMatrix& m = second;  // applied first
+  const ASFixedMatrix& n = first;   // applied after it
   const int64_t translation = int64_t{1} << 16;  // the implicit 1 of the third column
   ASFixedMatrix r;
-  r.a = FromProductSum(Product(f.a, s.a) + Product(f.b, s.c));
-  r.b = FromProductSum(Product(f.a, s.b) + Product(f.b, s.d));
-  r.c = FromProductSum(Product(f.c, s.a) + Product(f.d, s.c));
-  r.d = FromProductSum(Product(f.c, s.b) + Product(f.d, s.d));
-  r.h = FromProductSum(Product(f.h, s.a) + Product(f.v, s.c) + s.h * translation);
-  r.v = FromProductSum(Product(f.h, s.b) + Product(f.v, s.d) + s.v * translation);
+  r.a = FromProductSum(Product(m.a, n.a) + Product(m.b, n.c));
+  r.b = FromProductSum(Product(m.a, n.b) + Product(m.b, n.d));
+  r.c = FromProductSum(Product(m.c, n.a) + Product(m.d, n.c));
+  r.d = FromProductSum(Product(m.c, n.b) + Product(m.d, n.d));
+  r.h = FromProductSum(Product(m.h, n.a) + Product(m.v, n.c) + n.h * translation);
+  r.v = FromProductSum(Product(m.h, n.b) + Product(m.v, n.d) + n.v * translation);
   *result = r;
 }
 

@@ -10,9 +10,11 @@ ASFixed FixedMultiply(ASFixed a, ASFixed b);
 ASFixed DoubleToFixed(double value);
 double FixedToDouble(ASFixed value);
 
-// first x second for matrices [a b 0; c d 0; h v 1] acting on row vectors, so the
-// result maps a point through `first`, then through `second`. result may be either
-// operand.
+// The matrix that maps a point through `second`, then through `first`, as the host's
+// matrix concatenation does: concatenating a translation (first) with a rotation
+// (second) turns text about its own origin and then puts it in place. For matrices
+// [a b 0; c d 0; h v 1] acting on row vectors that is second x first. result may be
+// either operand.
 void ConcatFixedMatrix(ASFixedMatrix* result, const ASFixedMatrix& first,
                        const ASFixedMatrix& second);
 

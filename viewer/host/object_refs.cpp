@@ -7,6 +7,9 @@ namespace viewer::host {
 
 pdf::PdfDocument& CheckedModel(PDDoc doc) { return CheckedDocOfPDDoc(doc)->pdf(); }
 
+// A CosDoc is the same document model as its PDDoc.
+pdf::PdfDocument& CheckedModel(CosDoc doc) { return CheckedModel(reinterpret_cast<PDDoc>(doc)); }
+
 pdf::HandleTarget CheckedTarget(PDObjectRef ref) {
   pdf::HandleTarget target;
   if (!pdf::ResolveHandle(ref, &target)) {

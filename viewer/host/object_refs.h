@@ -9,6 +9,8 @@ namespace viewer::host {
 
 // The document model behind a PDDoc; throws core::HostError(kHostErrBadParameter).
 pdf::PdfDocument& CheckedModel(PDDoc doc);
+// The same for the document's low-level object document (PDDocGetCosDoc).
+pdf::PdfDocument& CheckedModel(CosDoc doc);
 
 // The document and object of a handle; throws core::HostError(kHostErrBadParameter)
 // for one that names no object of an open document.

@@ -1,47 +1,18 @@
 // PDModel: documents and pages.
-#include <memory>
-#include <unordered_set>
+#include <algorithm>
 
 #include "app/doc_window.h"
 #include "core/fixed_math.h"
 #include "core/host_error.h"
+#include "host/acquired_pages.h"
 #include "host/host_impl.h"
 #include "host/object_refs.h"
-
-// An acquired page: the page object itself, so it stays the same page when pages are
-// inserted or deleted before it.
-struct _t_PDPage {
-  PDDoc doc;
-  QPDFObjectHandle object;
-};
+#include "pdf/page_insertion.h"
 
 namespace viewer::ops {
 namespace {
 
 using core::HostError;
-
-// Hashed: a plug-in may hold many pages at once, and every page call looks its page up.
-std::unordered_set<PDPage>& AcquiredPages() {
-  static std::unordered_set<PDPage> pages;
-  return pages;
-}
-
-PDPage CheckedPage(PDPage page) {
-  if (AcquiredPages().count(page) == 0) throw HostError(kHostErrBadParameter, "unknown page");
-  return page;
-}
-
-struct PageInModel {
-  pdf::PdfDocument& model;
-  int index;
-};
-
-PageInModel Locate(PDPage page) {
-  pdf::PdfDocument& model = host::CheckedModel(CheckedPage(page)->doc);
-  const int index = model.PageIndexOf(page->object);
-  if (index < 0) throw HostError(kHostErrBadPage, "page no longer in its document");
-  return {model, index};
-}
 
 ASFixedRect ToFixedRect(const pdf::PageBox& box) {
   return ASFixedRect{core::DoubleToFixed(box.llx), core::DoubleToFixed(box.ury),
@@ -57,29 +28,35 @@ CosDoc PDDocGetCosDoc_Impl(PDDoc doc) {
 ASInt32 PDDocGetNumPages_Impl(PDDoc doc) { return host::CheckedModel(doc).PageCount(); }
 
 PDPage PDDocAcquirePage_Impl(PDDoc doc, PDPageNumber page) {
-  auto acquired = std::make_unique<_t_PDPage>();
-  acquired->doc = doc;
-  acquired->object = host::CheckedModel(doc).Page(page).getObjectHandle();
-  AcquiredPages().insert(acquired.get());
-  return acquired.release();
+  return host::AcquirePage(doc, host::CheckedModel(doc).Page(page).getObjectHandle());
 }
 
 void PDPageRelease_Impl(PDPage page) {
-  if (page == nullptr) return;
-  AcquiredPages().erase(CheckedPage(page));
-  delete page;
+  if (page != nullptr) host::ReleasePage(page);
 }
 
 void PDPageGetMediaBox_Impl(PDPage page, ASFixedRect* box) {
   if (box == nullptr) throw HostError(kHostErrBadParameter);
-  const PageInModel found = Locate(page);
+  const host::PageInModel found = host::LocatePage(page);
   *box = ToFixedRect(found.model.MediaBox(found.index));
 }
 
 void PDPageGetCropBox_Impl(PDPage page, ASFixedRect* box) {
   if (box == nullptr) throw HostError(kHostErrBadParameter);
-  const PageInModel found = Locate(page);
+  const host::PageInModel found = host::LocatePage(page);
   *box = ToFixedRect(found.model.CropBox(found.index));
+}
+
+// The new page is handed out acquired, like PDDocAcquirePage's.
+PDPage PDDocCreatePage_Impl(PDDoc doc, PDPageNumber afterPage, ASFixedRect mediaBox) {
+  DocWindow* window = CheckedDocOfPDDoc(doc);
+  const double left = core::FixedToDouble(mediaBox.left), right = core::FixedToDouble(mediaBox.right);
+  const double top = core::FixedToDouble(mediaBox.top), bottom = core::FixedToDouble(mediaBox.bottom);
+  const pdf::PageBox box{std::min(left, right), std::min(top, bottom), std::max(left, right),
+                         std::max(top, bottom)};
+  QPDFObjectHandle page = pdf::InsertEmptyPage(window->pdf(), afterPage, box);
+  window->PageInserted(afterPage + 1);
+  return host::AcquirePage(doc, page);
 }
 
 PDPerms PDDocGetPermissions_Impl(PDDoc doc) { return host::CheckedModel(doc).Permissions(); }

@@ -3,15 +3,11 @@
 #include "core/handle_words.h"
 #include "core/host_error.h"
 #include "pdf/document_slots.h"
+#include "pdf/object_key.h"
 #include "pdf/pdf_document.h"
 
 namespace viewer::pdf {
 namespace {
-
-uint64_t ObjectNumberKey(const QPDFObjGen& og) {
-  return (static_cast<uint64_t>(static_cast<uint32_t>(og.getObj())) << 32) |
-         static_cast<uint32_t>(og.getGen());
-}
 
 uint64_t DerivationKey(uint32_t from, HandleLink link) {
   return (static_cast<uint64_t>(from) << 8) | static_cast<uint8_t>(link);
@@ -30,7 +26,7 @@ uint32_t ObjectHandles::Add(QPDFObjectHandle object) {
 uint32_t ObjectHandles::IndexOf(QPDFObjectHandle object, uint32_t from,
                                 HandleLink link) {
   auto& known = object.isIndirect() ? byObjectNumber_ : byDerivation_;
-  const uint64_t key = object.isIndirect() ? ObjectNumberKey(object.getObjGen())
+  const uint64_t key = object.isIndirect() ? ObjectKey(object.getObjGen())
                                            : DerivationKey(from, link);
   const auto found = known.find(key);
   if (found != known.end()) return found->second;

@@ -1,5 +1,6 @@
 #include "pdf/page_renderer.h"
 
+#include <algorithm>
 #include <cstring>
 
 #include <poppler-document.h>
@@ -7,10 +8,14 @@
 #include <poppler-page-renderer.h>
 #include <poppler-page.h>
 
-#include "pdf/pdf_document.h"
+#include "pdf/object_key.h"
+#include "pdf/page_extract.h"
 
 namespace viewer::pdf {
 namespace {
+
+// Enough for the page view and the thumbnails in view.
+constexpr size_t kOnePageCopies = 24;
 
 void IgnorePopplerMessage(const std::string&, void*) {}
 
@@ -22,30 +27,83 @@ PageRenderer::PageRenderer(PdfDocument& doc) : doc_(doc) {
 
 PageRenderer::~PageRenderer() = default;
 
-bool PageRenderer::Sync() {
-  if (poppler_ && syncedRevision_ == doc_.displayRevision()) return true;
-  poppler_.reset();
-  if (doc_.DisplayedAsStored()) {
-    // Unchanged since opening: poppler reads the file itself.
-    poppler_.reset(poppler::document::load_from_file(doc_.path()));
+bool PageRenderer::SyncWhole() {
+  const unsigned layers = doc_.layers().changes();
+  if (whole_ && wholeLayers_ == layers) return !whole_->is_locked();
+  whole_.reset();
+  wholeIndex_.clear();
+  std::vector<QPDFObjectHandle> pages;
+  if (!doc_.layers().ChangedFromDefault() && !doc_.StoredPages().empty()) {
+    // poppler reads the file itself, which holds the pages as they were opened.
+    whole_.reset(poppler::document::load_from_file(doc_.path()));
+    pages = doc_.StoredPages();
+    wholeStamp_ = 0;
   } else {
     // poppler shows the layers of the default configuration, so the copy it reads
     // carries the layers shown now as that configuration.
     try {
-      bytes_ = doc_.WriteForDisplay();
+      wholeBytes_ = doc_.WriteForDisplay();
     } catch (const std::exception&) {
       return false;
     }
-    poppler_.reset(poppler::document::load_from_raw_data(bytes_.data(),
-                                                         static_cast<int>(bytes_.size())));
+    whole_.reset(poppler::document::load_from_raw_data(wholeBytes_.data(),
+                                                       static_cast<int>(wholeBytes_.size())));
+    for (int i = 0; i < doc_.PageCount(); ++i) pages.push_back(doc_.Page(i).getObjectHandle());
+    wholeStamp_ = doc_.contentRevision();
   }
-  syncedRevision_ = doc_.displayRevision();
-  return poppler_ != nullptr && !poppler_->is_locked();
+  wholeLayers_ = layers;
+  for (size_t i = 0; i < pages.size(); ++i) {
+    wholeIndex_.emplace(ObjectKey(pages[i].getObjGen()), static_cast<int>(i));
+  }
+  return whole_ != nullptr && !whole_->is_locked();
+}
+
+poppler::document* PageRenderer::OnePage(int page, const PageLook& look) {
+  auto found = std::find_if(copies_.begin(), copies_.end(),
+                            [&](const OnePageCopy& copy) { return copy.look == look; });
+  if (found == copies_.end()) {
+    OnePageCopy copy;
+    copy.look = look;
+    try {
+      copy.bytes = OnePageForDisplay(doc_, page);
+    } catch (const std::exception&) {
+      return nullptr;
+    }
+    copy.doc.reset(poppler::document::load_from_raw_data(copy.bytes.data(),
+                                                         static_cast<int>(copy.bytes.size())));
+    if (copies_.size() >= kOnePageCopies) {
+      copies_.erase(std::min_element(copies_.begin(), copies_.end(),
+                                     [](const OnePageCopy& a, const OnePageCopy& b) {
+                                       return a.used < b.used;
+                                     }));
+    }
+    copies_.push_back(std::move(copy));
+    found = copies_.end() - 1;
+  }
+  found->used = ++uses_;
+  return found->doc.get();
+}
+
+bool PageRenderer::Locate(int page, Source* source) {
+  if (page < 0 || page >= doc_.PageCount()) return false;
+  const bool whole = SyncWhole();
+  const PageLook look = doc_.LookOf(page);
+  const auto inWhole = wholeIndex_.find(look.object);
+  if (whole && inWhole != wholeIndex_.end() && look.stamp <= wholeStamp_ &&
+      inWhole->second < whole_->pages()) {
+    *source = {whole_.get(), inWhole->second};
+    return true;
+  }
+  poppler::document* copy = OnePage(page, look);
+  if (copy == nullptr || copy->is_locked() || copy->pages() < 1) return false;
+  *source = {copy, 0};
+  return true;
 }
 
 bool PageRenderer::DisplayedSize(int page, double* width, double* height) {
-  if (!Sync() || page < 0 || page >= poppler_->pages()) return false;
-  std::unique_ptr<poppler::page> p(poppler_->create_page(page));
+  Source source;
+  if (!Locate(page, &source)) return false;
+  std::unique_ptr<poppler::page> p(source.doc->create_page(source.page));
   if (!p) return false;
   const poppler::rectf box = p->page_rect(poppler::crop_box);
   const bool turned = p->orientation() == poppler::page::landscape ||
@@ -56,8 +114,9 @@ bool PageRenderer::DisplayedSize(int page, double* width, double* height) {
 }
 
 bool PageRenderer::Render(int page, double pixelsPerPoint, RasterImage* out) {
-  if (!Sync() || page < 0 || page >= poppler_->pages()) return false;
-  std::unique_ptr<poppler::page> p(poppler_->create_page(page));
+  Source source;
+  if (!Locate(page, &source)) return false;
+  std::unique_ptr<poppler::page> p(source.doc->create_page(source.page));
   if (!p) return false;
   poppler::page_renderer renderer;
   renderer.set_render_hint(poppler::page_renderer::antialiasing, true);

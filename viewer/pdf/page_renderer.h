@@ -1,18 +1,23 @@
-// Renders the pages of a PdfDocument with poppler, as it now stands in qpdf.
+// Renders the pages of a PdfDocument with poppler, as they now stand in qpdf. Pages as
+// they were opened come from the document's file; a page that is new or has changed
+// since comes from a one-page copy of it, so a change costs the same however large the
+// document is. When the layers shown differ from the document's default, the whole
+// document is written once for poppler with those layers.
 #pragma once
 
 #include <cstdint>
 #include <memory>
 #include <string>
+#include <unordered_map>
 #include <vector>
+
+#include "pdf/pdf_document.h"
 
 namespace poppler {
 class document;
 }
 
 namespace viewer::pdf {
-
-class PdfDocument;
 
 // 32-bit pixels, blue-green-red-alpha in memory, rows top-down.
 struct RasterImage {
@@ -32,12 +37,31 @@ class PageRenderer {
   bool DisplayedSize(int page, double* width, double* height);
 
  private:
-  bool Sync();
+  // The poppler document and its page that show a page of the document now.
+  struct Source {
+    poppler::document* doc = nullptr;
+    int page = 0;
+  };
+  bool Locate(int page, Source* source);
+  bool SyncWhole();
+  poppler::document* OnePage(int page, const PageLook& look);
 
   PdfDocument& doc_;
-  std::unique_ptr<poppler::document> poppler_;
-  std::string bytes_;           // poppler reads changed documents from here
-  unsigned syncedRevision_ = 0;
+  // The whole document: its file, or its bytes written with the layers shown.
+  std::unique_ptr<poppler::document> whole_;
+  std::string wholeBytes_;
+  unsigned wholeLayers_ = 0;
+  unsigned wholeStamp_ = 0;  // page changes up to this one are in whole_
+  std::unordered_map<uint64_t, int> wholeIndex_;  // page object -> page of whole_
+
+  struct OnePageCopy {
+    PageLook look;
+    std::string bytes;  // poppler reads from here
+    std::unique_ptr<poppler::document> doc;
+    uint64_t used = 0;
+  };
+  std::vector<OnePageCopy> copies_;  // the latest few
+  uint64_t uses_ = 0;
 };
 
 }  // namespace viewer::pdf

@@ -7,11 +7,14 @@
 #include <set>
 
 #include <qpdf/Buffer.hh>
+#include <qpdf/QPDFPageDocumentHelper.hh>
 #include <qpdf/QPDFWriter.hh>
 
 #include "core/host_error.h"
 #include "core/unix_files.h"
 #include "pdf/document_slots.h"
+#include "pdf/object_key.h"
+#include "pdf/page_tree.h"
 
 namespace viewer::pdf {
 namespace {
@@ -58,11 +61,6 @@ PageBox MediaBoxOf(QPDFObjectHandle page) {
   return InheritedBox(page, kMediaBox).value_or(kLetter);
 }
 
-uint64_t PageKey(const QPDFObjGen& og) {
-  return (static_cast<uint64_t>(static_cast<uint32_t>(og.getObj())) << 32) |
-         static_cast<uint32_t>(og.getGen());
-}
-
 }  // namespace
 
 std::unique_ptr<PdfDocument> PdfDocument::Open(const std::string& unixPath) {
@@ -72,7 +70,8 @@ std::unique_ptr<PdfDocument> PdfDocument::Open(const std::string& unixPath) {
   doc->qpdf_->setSuppressWarnings(true);
   try {
     doc->qpdf_->processFile(unixPath.c_str());
-    doc->qpdf_->getAllPages();
+    doc->storedPages_ = doc->qpdf_->getAllPages();
+    doc->pages_.Assign(doc->storedPages_);
     doc->layers_.Load(*doc->qpdf_);
   } catch (const std::exception& e) {
     throw core::HostError(kHostErrFileOpen, unixPath + ": " + e.what());
@@ -107,29 +106,58 @@ const NameTree& PdfDocument::DestinationNames() {
   return destinationNames_;
 }
 
-int PdfDocument::PageCount() { return static_cast<int>(qpdf_->getAllPages().size()); }
-
-int PdfDocument::PageIndexOf(QPDFObjectHandle page) {
-  if (!page.isIndirect()) return -1;
-  const auto& pages = qpdf_->getAllPages();
-  if (pageIndex_.empty() || pageIndexRevision_ != revision_ || pageIndexCount_ != pages.size()) {
-    pageIndex_.clear();
-    for (size_t i = 0; i < pages.size(); ++i) {
-      pageIndex_.emplace(PageKey(pages[i].getObjGen()), static_cast<int>(i));
-    }
-    pageIndexRevision_ = revision_;
-    pageIndexCount_ = pages.size();
-  }
-  const auto found = pageIndex_.find(PageKey(page.getObjGen()));
-  return found != pageIndex_.end() ? found->second : -1;
+DocumentEdits& PdfDocument::edits() {
+  if (!edits_) edits_ = std::make_unique<DocumentEdits>(*qpdf_);
+  return *edits_;
 }
 
 QPDFPageObjectHelper PdfDocument::Page(int index) {
-  const auto& pages = qpdf_->getAllPages();
-  if (index < 0 || static_cast<size_t>(index) >= pages.size()) {
+  if (index < 0 || index >= pages_.size()) {
     throw core::HostError(kHostErrBadPage, "no page " + std::to_string(index));
   }
-  return QPDFPageObjectHelper(pages[static_cast<size_t>(index)]);
+  return QPDFPageObjectHelper(pages_.at(index));
+}
+
+void PdfDocument::InsertPage(int afterPage, QPDFObjectHandle page) {
+  const int count = pages_.size();
+  if (afterPage < -1 || afterPage >= count) {
+    throw core::HostError(kHostErrBadPage, "no page " + std::to_string(afterPage) + " to insert after");
+  }
+  const bool placed = count == 0
+                          ? AppendToRoot(qpdf_->getRoot().getKey("/Pages"), page)
+                          : InsertNextTo(page, pages_.at(std::max(afterPage, 0)), afterPage < 0,
+                                         std::max(afterPage, 0));
+  if (placed) {
+    pages_.Insert(afterPage + 1, page);
+    qpdfPagesStale_ = true;
+  } else {
+    // A tree whose nodes do not list their pages: qpdf mends it (making it flat) and
+    // reads the pages again.
+    qpdf_->updateAllPagesCache();
+    QPDFPageDocumentHelper helper(*qpdf_);
+    if (afterPage < 0) {
+      helper.addPage(QPDFPageObjectHelper(page), true);
+    } else {
+      helper.addPageAt(QPDFPageObjectHelper(page), false, QPDFPageObjectHelper(pages_.at(afterPage)));
+    }
+    pages_.Assign(qpdf_->getAllPages());
+    qpdfPagesStale_ = false;
+  }
+  MarkChanged();
+}
+
+void PdfDocument::MarkPageChanged(QPDFObjectHandle page) {
+  pageStamps_[ObjectKey(page.getObjGen())] = ++contentRevision_;
+}
+
+unsigned PdfDocument::PageStamp(QPDFObjectHandle page) const {
+  const auto found = pageStamps_.find(ObjectKey(page.getObjGen()));
+  return found != pageStamps_.end() ? found->second : 0;
+}
+
+PageLook PdfDocument::LookOf(int index) {
+  QPDFObjectHandle page = Page(index).getObjectHandle();
+  return PageLook{ObjectKey(page.getObjGen()), PageStamp(page), layers_.changes()};
 }
 
 PageBox PdfDocument::MediaBox(int index) { return MediaBoxOf(Page(index).getObjectHandle()); }
@@ -169,6 +197,7 @@ void PdfDocument::SaveAs(const std::string& unixPath) {
   const bool overSource = core::IsSameFile(unixPath, path_);
   const std::string target = overSource ? unixPath + ".saving" : unixPath;
   try {
+    SyncQpdfPages();
     QPDFWriter writer(*qpdf_, target.c_str());
     writer.write();
   } catch (const std::exception& e) {
@@ -177,6 +206,7 @@ void PdfDocument::SaveAs(const std::string& unixPath) {
   }
   if (overSource) {
     if (!core::RenameFile(target, unixPath)) throw core::HostError(kHostErrGeneral, "cannot replace " + unixPath);
+    storedPages_.clear();
   }
 }
 
@@ -185,7 +215,14 @@ std::string PdfDocument::WriteForDisplay() {
   return WriteToMemory();
 }
 
+void PdfDocument::SyncQpdfPages() {
+  if (!qpdfPagesStale_) return;
+  qpdf_->updateAllPagesCache();
+  qpdfPagesStale_ = false;
+}
+
 std::string PdfDocument::WriteToMemory() {
+  SyncQpdfPages();
   QPDFWriter writer(*qpdf_);
   writer.setOutputMemory();
   writer.write();

@@ -10,16 +10,27 @@
 #include <qpdf/QPDFPageObjectHelper.hh>
 
 #include "host_types.h"
+#include "pdf/document_edits.h"
 #include "pdf/name_tree.h"
 #include "pdf/object_handles.h"
 #include "pdf/optional_content.h"
 #include "pdf/outline_index.h"
+#include "pdf/page_list.h"
 
 namespace viewer::pdf {
 
 // Permission bits the host reports besides pdPermEdit.
 constexpr PDPerms kPermOpen = 0x01, kPermSecure = 0x02, kPermPrint = 0x04, kPermCopy = 0x10,
                   kPermEditNotes = 0x20, kPermSaveAs = 0x40;
+
+// What a page looks like as far as views can tell: which page object, the last change
+// to its content, and the layers shown. Views keep a rendering while its look stays.
+struct PageLook {
+  uint64_t object = 0;
+  unsigned stamp = 0;
+  unsigned layers = 0;
+  bool operator==(const PageLook&) const = default;
+};
 
 struct PageBox {
   double llx = 0, lly = 0, urx = 0, ury = 0;  // points
@@ -36,8 +47,12 @@ class PdfDocument {
   PdfDocument& operator=(const PdfDocument&) = delete;
 
   const std::string& path() const { return path_; }
+  // The document's objects. Its pages are known here (PageCount, Page, PageIndexOf):
+  // qpdf's own list of pages (getAllPages, findPage, the page helpers) is not kept up
+  // to date as pages are inserted.
   QPDF& qpdf() { return *qpdf_; }
   uint32_t serial() const { return serial_; }
+  uint32_t slot() const { return slot_; }
 
   // The handles this document has handed out (bookmarks, actions, destinations).
   ObjectHandles& handles() { return *handles_; }
@@ -48,11 +63,17 @@ class PdfDocument {
   // The layers shown now.
   LayerState& layers() { return layers_; }
 
-  int PageCount();
+  // The pages change only through this class.
+  int PageCount() const { return pages_.size(); }
   // The 0-based index of a page object of this document, or -1.
-  int PageIndexOf(QPDFObjectHandle page);
+  int PageIndexOf(QPDFObjectHandle page) { return pages_.IndexOf(page); }
   // Throws core::HostError(kHostErrBadPage) for an index outside the document.
   QPDFPageObjectHelper Page(int index);
+  // Puts page (an indirect page dictionary of this document) after the 0-based page
+  // afterPage (-1: before the first), next to it in the page tree (page_tree.h); the
+  // other pages keep their objects. Throws core::HostError(kHostErrBadPage) for
+  // afterPage outside -1..count-1.
+  void InsertPage(int afterPage, QPDFObjectHandle page);
   // The page's boxes as readers take them: inherited through the page tree, corners in
   // order, US Letter for a missing or unusable media box, the media box for a missing
   // or unusable crop box, and the crop box clipped to the media box.
@@ -61,14 +82,32 @@ class PdfDocument {
   int Rotation(int index);  // 0, 90, 180 or 270
   PDPerms Permissions();
 
-  // Every change to the document model bumps the revision, so views re-render.
+  // Every change to the document's structure (pages, outline, names) bumps the
+  // revision, so what was read from it is read again.
   unsigned revision() const { return revision_; }
   void MarkChanged() { ++revision_; }
+  // The page's content or resources changed: views of it render again, but nothing read
+  // from the structure (page indexes, outline) has to be read again, so drawing on a
+  // page costs the same in a document of any size.
+  void MarkPageChanged(QPDFObjectHandle page);
+  // The content revision of the page's latest change; 0 when it is as opened.
+  unsigned PageStamp(QPDFObjectHandle page) const;
+  PageLook LookOf(int index);
+  unsigned contentRevision() const { return contentRevision_; }
+  // The pages as the document's file holds them, while the file is the one opened
+  // (empty once the document has been saved over it).
+  const std::vector<QPDFObjectHandle>& StoredPages() const { return storedPages_; }
   // Bumped by every change to the document model or to the layers shown.
-  unsigned displayRevision() const { return revision_ + layers_.changes(); }
+  unsigned displayRevision() const { return revision_ + contentRevision_ + layers_.changes(); }
   // The file as opened shows what the viewer shows: no change to the model or the
   // layers since.
-  bool DisplayedAsStored() const { return revision_ == 0 && !layers_.ChangedFromDefault(); }
+  bool DisplayedAsStored() const {
+    return revision_ == 0 && contentRevision_ == 0 && !layers_.ChangedFromDefault();
+  }
+
+  // What the viewer adds to the document's pages (resources written once, pages whose
+  // old content is isolated).
+  DocumentEdits& edits();
 
   // Writes the document as it now stands. Throws core::HostError on failure.
   void SaveAs(const std::string& unixPath);
@@ -79,9 +118,13 @@ class PdfDocument {
 
  private:
   PdfDocument() = default;
+  // Before qpdf reads its own list of pages (writing does).
+  void SyncQpdfPages();
   std::unique_ptr<QPDF> qpdf_;
   std::string path_;
   unsigned revision_ = 0;
+  unsigned contentRevision_ = 0;
+  std::unique_ptr<DocumentEdits> edits_;
   uint32_t slot_ = 0;
   uint32_t serial_ = 0;
   std::unique_ptr<ObjectHandles> handles_;
@@ -91,9 +134,11 @@ class PdfDocument {
   NameTree destinationNames_;
   unsigned namesRevision_ = 0;
   bool namesRead_ = false;
-  std::unordered_map<uint64_t, int> pageIndex_;  // by object and generation number
-  unsigned pageIndexRevision_ = 0;
-  size_t pageIndexCount_ = 0;
+  PageList pages_;
+  std::vector<QPDFObjectHandle> storedPages_;
+  // qpdf's own list of pages misses pages put into the tree here until it is read again.
+  bool qpdfPagesStale_ = false;
+  std::unordered_map<uint64_t, unsigned> pageStamps_;  // by page object
   LayerState layers_;
 };
 

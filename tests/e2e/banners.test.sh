@@ -1,0 +1,130 @@
+#!/usr/bin/env bash
+# Banner pages put into documents by "Add banner pages before selected bookmarks" (and
+# its current-level form), saved by the viewer and read back with qpdf, pdfinfo and
+# pdftotext: where the banners landed, what they say and where, their markers, their
+# size, opacity and rotation, and what a locked document or a missing font gives.
+set -uo pipefail
+here=$(cd "$(dirname "$0")" && pwd)
+: "${TESSALY_BUILD:?TESSALY_BUILD must name the build folder}"
+source "$here/cases.sh"
+needs_tools qpdf pdftotext pdfinfo
+export BANNERS_OUT
+BANNERS_OUT=$(fresh_output banners)
+
+# banner_case NAME: runs banners/NAME.tvs; the document it saved must pass qpdf --check.
+banner_case() {
+  local before=$failures
+  run_case "$here/banners" "$1"
+  [ "$failures" -eq "$before" ] || return 1
+  qpdf --check "$BANNERS_OUT/$1.pdf" >/dev/null 2>&1 || { fail "$1: qpdf --check finds faults"; return 1; }
+}
+
+# page_text NAME N: the text of page N of the saved document, one line a row.
+page_text() {
+  pdftotext -f "$2" -l "$2" -layout "$BANNERS_OUT/$1.pdf" - 2>/dev/null | tr -d '\f' |
+    sed 's/^ *//; s/ *$//' | grep -v '^$'
+}
+
+# expect_page NAME N LINE...: page N reads exactly these lines.
+expect_page() {
+  local name=$1 page=$2 got wanted
+  shift 2
+  got=$(page_text "$name" "$page")
+  wanted=$(printf '%s\n' "$@")
+  [ "$got" = "$wanted" ] || fail "$name: page $page reads [${got//$'\n'/|}], not [${wanted//$'\n'/|}]"
+}
+
+# page_content NAME N: page N's content streams and resources, uncompressed.
+page_content() {
+  qpdf "$BANNERS_OUT/$1.pdf" --pages . "$2" -- --qdf --object-streams=disable - 2>/dev/null
+}
+
+# page_holds NAME N TEXT: page N's content or resources hold TEXT.
+page_holds() { page_content "$1" "$2" | grep -aF -- "$3" >/dev/null; }
+
+# word_box NAME N WORD: "xMin yMin xMax yMax" of the word on page N (top-down y).
+word_box() {
+  pdftotext -f "$2" -l "$2" -bbox "$BANNERS_OUT/$1.pdf" - 2>/dev/null |
+    awk -v w="$3" -F'"' 'index($0, "<word") && index($0, ">" w "</word>") { print $2, $4, $6, $8; exit }'
+}
+
+# near A B: the two numbers are at most 2 apart.
+near() { awk -v a="$1" -v b="$2" 'BEGIN { d = a - b; exit !(d <= 2 && d >= -2) }'; }
+
+# expect_line NAME N FIRST LAST X BASELINE: the line from word FIRST to word LAST is
+# centred on X and stands on the baseline BASELINE (in page units from the bottom of a
+# 792-point page).
+expect_line() {
+  local name=$1 page=$2 word=$3 last=$4 x=$5 baseline=$6 box xmin ymin xmax ymax
+  box=$(word_box "$name" "$page" "$word")
+  read -r xmin ymin xmax ymax <<<"$box"
+  [ -n "$box" ] || { fail "$name: no word \"$word\" on page $page"; return; }
+  read -r _ _ xmax _ <<<"$(word_box "$name" "$page" "$last")"
+  near "$(awk -v a="$xmin" -v b="$xmax" 'BEGIN { print (a + b) / 2 }')" "$x" ||
+    fail "$name: \"$word\" spans $xmin to $xmax, not centred on $x"
+  # The box reaches below the baseline by the font's descent, a fifth of 16 points.
+  near "$(awk -v y="$ymax" 'BEGIN { print 792 - y + 3.4 }')" "$baseline" ||
+    fail "$name: \"$word\" has its box down to $ymax, not on the baseline $baseline"
+}
+
+if banner_case three-and-seven; then
+  expect_page three-and-seven 3 "Part A"
+  expect_page three-and-seven 4 "Page 3"
+  expect_page three-and-seven 8 "Part B"
+  expect_page three-and-seven 9 "Page 7"
+  page_holds three-and-seven 3 'BANNERPAGE' || fail "three-and-seven: no [BANNERPAGE] marker on page 3"
+  page_holds three-and-seven 3 'BANNERLEVEL1' || fail "three-and-seven: no [BANNERLEVEL1] marker on page 3"
+  # The markers stand left of the page, where no reader shows them.
+  [ -z "$(word_box three-and-seven 3 '[BANNERPAGE]')" ] ||
+    fail "three-and-seven: the marker is on the page"
+fi
+banner_case first-page && expect_page first-page 1 "Front" && expect_page first-page 2 "Page 1"
+banner_case twins && expect_page twins 9 "Twin One" && expect_page twins 10 "Twin Two" &&
+  expect_page twins 11 "Page 9"
+if banner_case parent-and-child; then
+  expect_page parent-and-child 3 "Part A"
+  expect_page parent-and-child 4 "Part A" "Section A1"
+  expect_page parent-and-child 5 "Page 3"
+  # Two lines, 16-point text with 12 points between: 28 apart around the centre.
+  expect_line parent-and-child 4 Part A 306 424
+  expect_line parent-and-child 4 Section A1 306 396
+  page_holds parent-and-child 4 'BANNERLEVEL2' ||
+    fail "parent-and-child: no [BANNERLEVEL2] marker on page 4"
+fi
+# The current level alone stands one step below the last line of the full path.
+banner_case current-level && expect_page current-level 3 "Section A1" &&
+  expect_line current-level 3 Section A1 306 368
+if banner_case no-markers; then
+  expect_page no-markers 7 "Part B"
+  page_holds no-markers 7 'BANNER' && fail "no-markers: the banner has markers"
+fi
+if banner_case opacity; then
+  page_holds opacity 1 '/ca 0.5' || fail "opacity: no /ca 0.5 in the banner's resources"
+  page_holds opacity 1 '/CA 0.5' || fail "opacity: no /CA 0.5 in the banner's resources"
+fi
+if banner_case rotated; then
+  # The text matrix turns the run by a little less than 90 degrees (3.14 / 180 a degree).
+  matrices=$(page_content rotated 1 | grep -a ' Tm$')
+  awk '$1 < 0.1 && $1 > 0 && $2 > 15.9 && $3 < -15.9 { turned = 1 } END { exit !turned }' \
+    <<<"$matrices" || fail "rotated: no turned title among the matrices: ${matrices//$'\n'/ | }"
+fi
+# A banner's size: the page shown (page 1, Letter) unless the settings give one.
+# media_box NAME N: the media box of page N of the saved document, as pdfinfo says it.
+media_box() { pdfinfo -f "$2" -l "$2" -box "$BANNERS_OUT/$1.pdf" | awk '/MediaBox:/ { print $4, $5, $6, $7 }'; }
+if banner_case page-shown; then
+  [ "$(media_box page-shown 5)" = "0.00 0.00 612.00 792.00" ] ||
+    fail "page-shown: page 5 is $(media_box page-shown 5), not Letter"
+fi
+if banner_case fixed-size; then
+  [ "$(media_box fixed-size 5)" = "0.00 0.00 400.00 500.00" ] ||
+    fail "fixed-size: page 5 is $(media_box fixed-size 5), not 400 by 500"
+fi
+# Without the right to change the document, or without the font: a message for each
+# line (the scripts answer them), and the banner page stays, blank.
+for name in locked missing-font; do
+  if banner_case "$name"; then
+    [ -z "$(page_text "$name" 3)" ] || fail "$name: the banner page is not blank"
+  fi
+done
+
+exit "$failures"

@@ -1,0 +1,24 @@
+// Putting a new page into a document's page tree where it belongs, touching only the
+// nodes above it, at a cost that does not grow with the number of pages: the other
+// pages keep their objects and the tree its shape, but for a new node of two where a
+// page stood in a large node.
+#pragma once
+
+#include <qpdf/QPDFObjectHandle.hh>
+
+namespace viewer::pdf {
+
+// Puts page (an indirect page dictionary) into the /Kids of neighbour's parent, just
+// before or after neighbour (in a large node: into a new node of the two that takes
+// neighbour's place), and counts it in every node above. The page
+// overrides what it would inherit there but should not (a crop box, a rotation). False,
+// with nothing changed, when neighbour's parent does not list it. Neighbour is looked
+// for in its parent's /Kids from position hint outwards (in a flat tree a page's
+// index is its position).
+bool InsertNextTo(QPDFObjectHandle page, QPDFObjectHandle neighbour, bool before, int hint);
+
+// Appends page to the root node of a tree without pages; false when there is no root
+// node to append to.
+bool AppendToRoot(QPDFObjectHandle root, QPDFObjectHandle page);
+
+}  // namespace viewer::pdf
