@@ -79,19 +79,18 @@ void CMainDlg::AddBannerPages(bool levelOnly) {
   ThumbnailTarget target;
   RestartThumbnailSelection(doc, target);
   banners.bannersInsertedThisRun = 0;
-  {
-    // The dialog repaints meanwhile but takes no input, and refuses commands that
-    // reach it anyway: nothing else changes the document or the tree during the walk.
-    banners.running = true;
-    EnableWindow(GetSafeHwnd(), FALSE);
-    InsertBannersUnder(target, levelOnly);
-    EnableWindow(GetSafeHwnd(), TRUE);
-    banners.running = false;
-  }
+  // Until the tree is rebuilt, the dialog repaints but takes no input and refuses
+  // commands that reach it anyway: nothing else changes the document or the tree, and
+  // no key is taken by a pump that does not know the dialog's keys.
+  banners.running = true;
+  EnableWindow(GetSafeHwnd(), FALSE);
+  InsertBannersUnder(target, levelOnly);
   ShowThumbnailSelection(doc, target);
   RebuildBookmarkTree();
   ReleaseCapture();
   UpdatePageCount();
+  EnableWindow(GetSafeHwnd(), TRUE);
+  banners.running = false;
   SetFocus(Tree());
 }
 
