@@ -14,7 +14,7 @@ struct FileDialogSpec {
 };
 
 // An existing file, or nothing when cancelled.
-std::optional<std::string> ChooseFileToOpen(const FileDialogSpec& spec);
+std::optional<std::string> ChooseFileToOpen(const FileDialogSpec& request);
 // A name to write to (an existing file is replaced without asking), or nothing when
 // cancelled.
-std::optional<std::string> ChooseFileToSave(const FileDialogSpec& spec);
+std::optional<std::string> ChooseFileToSave(const FileDialogSpec& request);

@@ -20,7 +20,7 @@ TEST(PluginBannerGeometry, RowLabels) {
   EXPECT_EQ(BannerRowTitle("Notes (draft)     (Page: 12)"), "Notes (draft)");
   EXPECT_EQ(BannerRowTitle("          (Page: 3)"), "");
   EXPECT_EQ(BannerRowPage("Chapter 2     (Pages: 5-8)"), 5);
-  EXPECT_EQ(BannerRowPage("Part 1: Setup     (Page: 12)"), 12);
+  EXPECT_EQ(BannerRowPage("Stage 1: Setup     (Page: 12)"), 12);
   EXPECT_EQ(BannerRowPage("no page"), 0);
 }
 

@@ -98,9 +98,9 @@ int main(int argc, char** argv) {
   doc.compress = true;
   pdfgen::AddPlainPages(doc, kPages, "Benchmark document");
   for (int page = 1; page <= kPages; ++page) {
-    pdfgen::PageSpec& spec = doc.pages[static_cast<size_t>(page - 1)];
-    spec.width = SizeOfPage(page).width;
-    spec.height = SizeOfPage(page).height;
+    pdfgen::PageSpec& sized = doc.pages[static_cast<size_t>(page - 1)];
+    sized.width = SizeOfPage(page).width;
+    sized.height = SizeOfPage(page).height;
   }
   Builder builder{named ? pdfgen::Target::NamesTreeDict : pdfgen::Target::DestArray};
   doc.outline = builder.Level(0, "");
