@@ -47,7 +47,7 @@ qpdf_ms=$(( $(now_ms) - start ))
 
 marks="$out/banner-marks.txt"
 export TESSALY_BENCH_DOCUMENT="$document"
-export TESSALY_TIMINGS=""
+export TESSALY_TIMINGS="${TESSALY_TIMINGS:-}"
 finished=1
 run_bench_script "$here/banner-benchmark.tvs" "$marks" "$out/banner-errors.txt" || finished=0
 

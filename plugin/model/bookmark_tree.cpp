@@ -49,13 +49,31 @@ std::string ItemLabel(HWND tree, TreeItemHandle item) {
   return text;
 }
 
-void ClearBookmarkTree(HWND tree, BookmarkModel& model, BookmarkTreeItems& items) {
-  if (tree) SendMessageA(tree, TVM_DELETEITEM, 0, reinterpret_cast<LPARAM>(TVI_ROOT));
+bool ClearBookmarkTree(HWND tree, BookmarkModel& model, BookmarkTreeItems& items,
+                       ClearTiming& timing) {
+  const bool timed = TimingLogEnabled();
+  const CStopwatch watch;
+  CPeriodicPump pump(timed);
   for (TreeItemHandle& parent : model.levelParents) parent = TVI_ROOT;
-  items.count = 0;
   items.shape = TreeShape{};
-  ++items.generation;
   items.filling = true;
+  const uint32_t generation = ++items.generation;
+  timing.items = items.count;
+  while (items.count > 0) {
+    // Out of the list before it leaves the tree, so that no handler sees a dead handle.
+    const TreeItemHandle item = items.items[--items.count];
+    if (tree) SendMessageA(tree, TVM_DELETEITEM, 0, reinterpret_cast<LPARAM>(item));
+    pump.Step();
+    if (items.generation != generation) return false;
+  }
+  // Whatever the list did not hold (none when the last fill ran whole).
+  if (tree) SendMessageA(tree, TVM_DELETEITEM, 0, reinterpret_cast<LPARAM>(TVI_ROOT));
+  if (timed) {
+    timing.deleteMs = watch.ElapsedMs() - pump.PumpedMs();
+    timing.pumpMs = pump.PumpedMs();
+    timing.pumps = pump.Pumps();
+  }
+  return true;
 }
 
 int32_t EntryOfItem(const BookmarkTreeItems& items, TreeItemHandle item) {

@@ -20,6 +20,13 @@ std::string FormatBuildTiming(const BuildTiming& t) {
   return line;
 }
 
+std::string FormatClearTiming(const ClearTiming& t) {
+  char line[256];
+  std::snprintf(line, sizeof line, "clear items=%d delete=%.1fms pump=%.1fms pumps=%d", t.items,
+                t.deleteMs, t.pumpMs, t.pumps);
+  return line;
+}
+
 std::string FormatFillTiming(const FillTiming& t) {
   char line[256];
   std::snprintf(line, sizeof line,

@@ -13,6 +13,13 @@ struct BuildTiming {
   int entries = 0;
 };
 
+struct ClearTiming {
+  int items = 0;         // items deleted one by one
+  double deleteMs = 0;   // the requests
+  double pumpMs = 0;
+  int pumps = 0;
+};
+
 struct FillTiming {
   double rangesMs = 0;
   double insertsMs = 0;  // inserting the tree items
@@ -54,6 +61,7 @@ struct RefreshTiming {
 std::string FormatBuildTiming(const BuildTiming& timing);
 std::string FormatChecksTiming(const ChecksTiming& timing);
 std::string FormatRefreshTiming(const RefreshTiming& timing);
+std::string FormatClearTiming(const ClearTiming& timing);
 std::string FormatFillTiming(const FillTiming& timing);
 std::string FormatExpandTiming(const ExpandTiming& timing);
 

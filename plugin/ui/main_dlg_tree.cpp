@@ -28,7 +28,10 @@ void CMainDlg::ExpandBookmarkTree(int code) {
 void CMainDlg::RebuildBookmarkTree() {
   HWND tree = Tree();
   const CTreeHiddenDuringChange hidden(tree);
-  ClearBookmarkTree(tree, model, treeItems);
+  ClearTiming timing;
+  const bool ours = ClearBookmarkTree(tree, model, treeItems, timing);
+  if (TimingLogEnabled()) AppendTimingLine(FormatClearTiming(timing));
+  if (!ours) return;
   BuildBookmarkModel();
   FillBookmarkTree();
   if (autoExpand) ExpandBookmarkTree(TVE_EXPAND);

@@ -378,6 +378,56 @@ TEST_F(PdfDocumentTest, TheOutlineIsCheckedOncePerRevision) {
   EXPECT_EQ(doc->Outline().itemCount(), 3u);
 }
 
+TEST_F(PdfDocumentTest, ReadingAheadGoesInSlicesAndChangesNothing) {
+  for (int i = 0; i < 80; ++i) {
+    Put("/Extra" + std::to_string(i),
+        pdf_.makeIndirectObject(QPDFObjectHandle::parse("<< /N " + std::to_string(i) + " >>")));
+  }
+  auto doc = Open();
+  // A slice of no time still reads a few objects: it ends, but not at once.
+  int slices = 0;
+  while (!doc->ReadAhead(0)) ASSERT_LT(++slices, 1000);
+  EXPECT_GE(slices, 3);
+  EXPECT_TRUE(doc->ReadAhead(0));
+  EXPECT_EQ(doc->PageCount(), 5);
+  EXPECT_EQ(Get(*doc, "/Extra79").getKey("/N").getIntValue(), 79);
+  // A new object after reading ahead takes a number nothing else has.
+  QPDFObjectHandle added = doc->qpdf().makeIndirectObject(QPDFObjectHandle::parse("<< /New true >>"));
+  doc->qpdf().getRoot().replaceKey("/Added", added);
+  doc->SaveAs(path_ + ".saved");
+  QPDF saved;
+  saved.processFile((path_ + ".saved").c_str());
+  std::remove((path_ + ".saved").c_str());
+  EXPECT_TRUE(saved.getRoot().getKey("/Added").getKey("/New").getBoolValue());
+  for (int i : {0, 40, 79}) {
+    EXPECT_EQ(saved.getRoot().getKey("/Extra" + std::to_string(i)).getKey("/N").getIntValue(), i);
+  }
+}
+
+TEST_F(PdfDocumentTest, ReadingAheadADamagedFileReadsWhatItCan) {
+  for (int i = 0; i < 40; ++i) {
+    Put("/Extra" + std::to_string(i),
+        pdf_.makeIndirectObject(QPDFObjectHandle::parse("<< /N " + std::to_string(i) + " >>")));
+  }
+  auto doc = Open();
+  doc.reset();
+  // One object's bytes garbled where the table says it is, without moving anything.
+  std::FILE* file = std::fopen(path_.c_str(), "r+b");
+  ASSERT_NE(file, nullptr);
+  std::string bytes(1 << 16, '\0');
+  bytes.resize(std::fread(bytes.data(), 1, bytes.size(), file));
+  const size_t at = bytes.find("/N 17 >>");
+  ASSERT_NE(at, std::string::npos);
+  std::fseek(file, static_cast<long>(at), SEEK_SET);
+  std::fputs(")( 17 ]]", file);
+  std::fclose(file);
+  doc = PdfDocument::Open(path_);
+  int slices = 0;
+  while (!doc->ReadAhead(5)) ASSERT_LT(++slices, 1000);
+  EXPECT_EQ(doc->PageCount(), 5);
+  EXPECT_EQ(Get(*doc, "/Extra18").getKey("/N").getIntValue(), 18);
+}
+
 // Page boxes as corners: llx, lly, urx, ury.
 using Corners = std::array<double, 4>;
 Corners CornersOf(const PageBox& box) { return {box.llx, box.lly, box.urx, box.ury}; }

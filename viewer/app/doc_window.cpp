@@ -18,6 +18,11 @@ std::vector<DocWindow*>& LiveDocs() {
   return docs;
 }
 
+// The document's objects are read ahead in slices this short, so input never waits long.
+constexpr UINT_PTR kReadAheadTimer = 1;
+constexpr UINT kReadAheadPauseMs = 1;
+constexpr int kReadAheadSliceMs = 15;
+
 }  // namespace
 
 DocWindow::DocWindow() : pageView_(*this), thumbnails_(*this) {}
@@ -84,6 +89,14 @@ LRESULT DocWindow::Handle(UINT message, WPARAM wParam, LPARAM lParam) {
     case WM_CREATE:
       pageView_.Create(hwnd_);
       thumbnails_.Create(hwnd_);
+      SetTimer(hwnd_, kReadAheadTimer, kReadAheadPauseMs, nullptr);
+      break;
+    case WM_TIMER:
+      // Timer messages come only when no input waits, so reading ahead takes idle time.
+      if (wParam == kReadAheadTimer) {
+        if (pdf_->ReadAhead(kReadAheadSliceMs)) KillTimer(hwnd_, kReadAheadTimer);
+        return 0;
+      }
       break;
     case WM_SIZE:
       Layout();

@@ -1,6 +1,7 @@
 #include "pdf/pdf_document.h"
 
 #include <algorithm>
+#include <chrono>
 #include <cmath>
 #include <cstdio>
 #include <optional>
@@ -213,6 +214,35 @@ void PdfDocument::SaveAs(const std::string& unixPath) {
 std::string PdfDocument::WriteForDisplay() {
   LayerState::DisplayOverride shown(*qpdf_, layers_);
   return WriteToMemory();
+}
+
+bool PdfDocument::ReadAhead(int budgetMs) {
+  using Clock = std::chrono::steady_clock;
+  const Clock::time_point deadline = Clock::now() + std::chrono::milliseconds(budgetMs);
+  try {
+    if (!readAheadListed_) {
+      readAheadListed_ = true;
+      for (const auto& [object, entry] : qpdf_->getXRefTable()) {
+        if (entry.getType() != 0) unread_.push_back(object);
+      }
+      std::reverse(unread_.begin(), unread_.end());  // read in file order, taken from the end
+    }
+    int sinceClockRead = 0;
+    while (!unread_.empty()) {
+      // Reading an object resolves it in qpdf's cache (with the rest of its object stream).
+      (void)qpdf_->getObject(unread_.back()).getTypeCode();
+      unread_.pop_back();
+      if (++sinceClockRead == 16) {
+        sinceClockRead = 0;
+        if (Clock::now() >= deadline) return false;
+      }
+    }
+  } catch (const std::exception&) {
+    // A damaged file: whatever is left is read when qpdf needs it, as without reading ahead.
+    unread_.clear();
+  }
+  unread_.shrink_to_fit();
+  return true;
 }
 
 void PdfDocument::SyncQpdfPages() {

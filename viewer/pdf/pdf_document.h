@@ -109,6 +109,13 @@ class PdfDocument {
   // old content is isolated).
   DocumentEdits& edits();
 
+  // Reads objects of the file that nothing has read yet, for about budgetMs, and
+  // answers true once none are left. qpdf reads every object of the file before it
+  // makes the first new one (a page, a font, a content stream), which on a large
+  // document would keep the user waiting at the first edit; reading them a slice at a
+  // time while the viewer is idle makes that first edit as quick as the others.
+  bool ReadAhead(int budgetMs);
+
   // Writes the document as it now stands. Throws core::HostError on failure.
   void SaveAs(const std::string& unixPath);
   std::string WriteToMemory();
@@ -139,6 +146,9 @@ class PdfDocument {
   // qpdf's own list of pages misses pages put into the tree here until it is read again.
   bool qpdfPagesStale_ = false;
   std::unordered_map<uint64_t, unsigned> pageStamps_;  // by page object
+  // The objects of the file's cross-reference table still to read ahead, from the end.
+  std::vector<QPDFObjGen> unread_;
+  bool readAheadListed_ = false;
   LayerState layers_;
 };
 

@@ -37,6 +37,13 @@ class ResponseProbe {
 
   bool Running() const { return thread_ != nullptr; }
   double LongestMs() const { return longestMs_; }
+  // How long ago, in ms, the longest wait began: where to look for what blocked.
+  double LongestBeganMsAgo() const {
+    LARGE_INTEGER now;
+    QueryPerformanceCounter(&now);
+    return 1000.0 * static_cast<double>(now.QuadPart - longestBegan_.QuadPart) /
+           static_cast<double>(frequency_.QuadPart);
+  }
   long Answers() const { return answers_; }
   bool Hung() const { return hung_; }
 
@@ -61,7 +68,10 @@ class ResponseProbe {
       }
       const double waited =
           1000.0 * static_cast<double>(after.QuadPart - before.QuadPart) / frequency_.QuadPart;
-      if (waited > longestMs_) longestMs_ = waited;
+      if (waited > longestMs_) {
+        longestMs_ = waited;
+        longestBegan_ = before;
+      }
       ++answers_;
     }
   }
@@ -72,6 +82,7 @@ class ResponseProbe {
   LARGE_INTEGER frequency_{};
   // Written by the probe thread, read after it has ended.
   double longestMs_ = 0;
+  LARGE_INTEGER longestBegan_{};
   long answers_ = 0;
   bool hung_ = false;
 };
@@ -89,15 +100,17 @@ void RunProbeStart(DriverContext& context, const Step&) {
   Probe() = std::move(probe);
 }
 
-void RunProbeStop(DriverContext&, const Step& step) {
+void RunProbeStop(DriverContext& context, const Step& step) {
   if (!Probe()) Fail("no probe-start before this line");
   std::unique_ptr<ResponseProbe> probe = std::move(Probe());
   const double longest = probe->LongestMs();
   const long answers = probe->Answers();
   const bool hung = probe->Hung();
+  const double began = context.elapsedMs() - probe->LongestBeganMsAgo();
   probe.reset();
-  std::printf("probe %s: longest wait %.1f ms over %ld answers%s\n", step.args[0].c_str(), longest,
-              answers, hung ? " (then no answer for 60 s)" : "");
+  std::printf("probe %s: longest wait %.1f ms over %ld answers%s, from %.1f ms\n",
+              step.args[0].c_str(), longest, answers, hung ? " (then no answer for 60 s)" : "",
+              longest > 0 ? began : 0.0);
   std::fflush(stdout);
 }
 
