@@ -119,10 +119,13 @@ if banner_case fixed-size; then
   [ "$(media_box fixed-size 5)" = "0.00 0.00 400.00 500.00" ] ||
     fail "fixed-size: page 5 is $(media_box fixed-size 5), not 400 by 500"
 fi
-# Without the right to change the document, or without the font: a message for each
-# line (the scripts answer them), and the banner page stays, blank.
-for name in locked missing-font; do
-  if banner_case "$name"; then
+# Without the right to change the document, without the font, or with the host failing
+# to build the text: a message for each line (the scripts answer them), and the banner
+# page stays, blank.
+for name in locked missing-font text-fails; do
+  failing=""
+  [ "$name" = text-fails ] && failing=PDETextAdd
+  if TESSALY_FAILING_HOST_CALL=$failing banner_case "$name"; then
     [ -z "$(page_text "$name" 3)" ] || fail "$name: the banner page is not blank"
   fi
 done

@@ -23,16 +23,10 @@
 #include "pdf/page_insertion.h"
 #include "pdf/pdf_document.h"
 #include "pdf/text_bbox.h"
+#include "temp_pdf.h"
 
 namespace viewer::pdf {
 namespace {
-
-std::string TempPath(const char* stem) {
-  std::string name = std::string("/tmp/") + stem + "-XXXXXX";
-  const int fd = mkstemp(name.data());
-  if (fd >= 0) close(fd);
-  return name;
-}
 
 std::shared_ptr<const fonts::FontFace> LiberationSans() {
   const auto font = fonts::FindSystemFont("Liberation Sans", "TrueType");
@@ -71,9 +65,7 @@ class PageEditingTest : public ::testing::Test {
     outlines.replaceKey("/Last", previous);
     outlines.replaceKey("/Count", QPDFObjectHandle::newInteger(3));
     pdf.getRoot().replaceKey("/Outlines", outlines);
-    source_ = TempPath("viewer-edit-src");
-    QPDFWriter writer(pdf, source_.c_str());
-    writer.write();
+    source_ = WriteTempPdf(pdf, "viewer-edit-src");
     doc_ = PdfDocument::Open(source_);
   }
   ~PageEditingTest() override {

@@ -1,5 +1,6 @@
 // One page of a document as a PDF of its own, for display.
 #include "pdf/page_extract.h"
+#include "temp_pdf.h"
 
 #include <gtest/gtest.h>
 
@@ -43,12 +44,7 @@ class PageExtractTest : public ::testing::Test {
     link.replaceKey("/P", pages[1]);
     pages[1].replaceKey("/Annots", QPDFObjectHandle::newArray());
     pages[1].getKey("/Annots").appendItem(pdf.makeIndirectObject(link));
-    char name[] = "/tmp/viewer-extract-XXXXXX";
-    const int fd = mkstemp(name);
-    if (fd >= 0) close(fd);
-    path_ = name;
-    QPDFWriter writer(pdf, path_.c_str());
-    writer.write();
+    path_ = WriteTempPdf(pdf, "viewer-extract");
     doc_ = PdfDocument::Open(path_);
   }
   ~PageExtractTest() override { std::remove(path_.c_str()); }

@@ -11,6 +11,7 @@
 
 #include "pdf/page_insertion.h"
 #include "pdf/pdf_document.h"
+#include "temp_pdf.h"
 
 namespace viewer::pdf {
 namespace {
@@ -37,12 +38,7 @@ class PageTreeTest : public ::testing::Test {
     }
     root.replaceKey("/Kids", kids);
     root.replaceKey("/Count", QPDFObjectHandle::newInteger(4));
-    char name[] = "/tmp/viewer-tree-XXXXXX";
-    const int fd = mkstemp(name);
-    if (fd >= 0) close(fd);
-    path_ = name;
-    QPDFWriter writer(pdf, path_.c_str());
-    writer.write();
+    path_ = WriteTempPdf(pdf, "viewer-tree");
     doc_ = PdfDocument::Open(path_);
     for (int i = 0; i < 4; ++i) pages_.push_back(doc_->Page(i).getObjectHandle());
   }

@@ -13,6 +13,7 @@
 
 #include "pdf/actions.h"
 #include "pdf/destinations.h"
+#include "temp_pdf.h"
 
 namespace viewer::pdf {
 namespace {
@@ -49,12 +50,7 @@ class PdfDocumentTest : public ::testing::Test {
   }
 
   std::unique_ptr<PdfDocument> Open() {
-    char name[] = "/tmp/viewer-doc-XXXXXX";
-    const int fd = mkstemp(name);
-    if (fd >= 0) close(fd);
-    path_ = name;
-    QPDFWriter writer(pdf_, path_.c_str());
-    writer.write();
+    path_ = WriteTempPdf(pdf_, "viewer-doc");
     return PdfDocument::Open(path_);
   }
 
@@ -346,10 +342,7 @@ TEST_F(PdfDocumentTest, AnUnencryptedDocumentAllowsEverything) {
 }
 
 TEST_F(PdfDocumentTest, AnEncryptedDocumentWithoutTheModifyRightLacksIt) {
-  char name[] = "/tmp/viewer-doc-locked-XXXXXX";
-  const int fd = mkstemp(name);
-  if (fd >= 0) close(fd);
-  path_ = name;
+  path_ = TempPath("viewer-doc-locked");
   QPDFWriter writer(pdf_, path_.c_str());
   // Opens without a password; everything is allowed except modifying.
   writer.setR6EncryptionParameters("", "owner", true, true, true, true, true, false,

@@ -13,6 +13,7 @@
 #include <qpdf/QPDFWriter.hh>
 
 #include "core/host_error.h"
+#include "temp_pdf.h"
 
 namespace viewer::print {
 namespace {
@@ -49,17 +50,9 @@ class PageCopyTest : public ::testing::Test {
       page.replaceKey("/Contents", QPDFObjectHandle::newStream(&pdf, content));
       pages.addPage(QPDFPageObjectHelper(page), false);
     }
-    char name[] = "/tmp/viewer-print-src-XXXXXX";
-    const int fd = mkstemp(name);
-    if (fd >= 0) close(fd);
-    source_ = name;
-    QPDFWriter writer(pdf, source_.c_str());
-    writer.write();
+    source_ = WriteTempPdf(pdf, "viewer-print-src");
     doc_ = pdf::PdfDocument::Open(source_);
-    char out[] = "/tmp/viewer-print-out-XXXXXX";
-    const int outFd = mkstemp(out);
-    if (outFd >= 0) close(outFd);
-    output_ = out;
+    output_ = TempPath("viewer-print-out");
   }
   ~PageCopyTest() override {
     std::remove(source_.c_str());

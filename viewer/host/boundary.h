@@ -36,4 +36,17 @@ struct Boundary<Impl> {
   }
 };
 
+// An operation that always fails as the host would, without doing anything: what the
+// host tables hold for an operation a test asks to fail (host_tables.h).
+template <auto Impl>
+struct FailingBoundary;
+
+template <typename R, typename... A, R (*Impl)(A...)>
+struct FailingBoundary<Impl> {
+  static R HOSTCALL Call(A...) {
+    RaiseToPlugin(kHostErrGeneral);
+    if constexpr (!std::is_void_v<R>) return R{};
+  }
+};
+
 }  // namespace viewer::host

@@ -1,5 +1,8 @@
 #include "host/host_tables.h"
 
+#include <cstdlib>
+#include <string>
+
 #include "host/boundary.h"
 #include "host/host_impl.h"
 
@@ -19,12 +22,19 @@ TableArray& Slots(HostTable table) {
 }  // namespace
 
 void BuildHostTables() {
+  // Tests reach the plug-in's handling of a failing host call through this variable.
+  const char* failing = std::getenv(kFailingCallVariable);
+  const std::string failingName = failing != nullptr ? failing : "";
   // static_cast to N_Proc checks that each entry has exactly the signature both
   // sides agreed on.
-#define HOST_OP(table, selector, name, ret, params)                           \
-  static_assert(selector > 0 && selector <= kMaxHostSelector);                \
-  Slots(HostTable::table)[selector] = reinterpret_cast<void*>(                \
-      static_cast<name##_Proc>(&Boundary<&ops::name##_Impl>::Call));
+#define HOST_OP(table, selector, name, ret, params)                                  \
+  static_assert(selector > 0 && selector <= kMaxHostSelector);                       \
+  Slots(HostTable::table)[selector] =                                                \
+      failingName == #name                                                           \
+          ? reinterpret_cast<void*>(                                                 \
+                static_cast<name##_Proc>(&FailingBoundary<&ops::name##_Impl>::Call)) \
+          : reinterpret_cast<void*>(                                                 \
+                static_cast<name##_Proc>(&Boundary<&ops::name##_Impl>::Call));
 #include "host_operations.def"
 #undef HOST_OP
 }

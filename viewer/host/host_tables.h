@@ -7,6 +7,11 @@
 
 namespace viewer::host {
 
+// The environment variable naming one host operation (e.g. "PDETextAdd") that is to
+// fail at every call with a general error, doing nothing: how tests reach the plug-in's
+// handling of a host that fails where a working one never does.
+constexpr const char kFailingCallVariable[] = "TESSALY_FAILING_HOST_CALL";
+
 // Fills every table from host_operations.def; call once before any plug-in loads.
 void BuildHostTables();
 void SetTableOffers(const core::TableOffers& offers);
