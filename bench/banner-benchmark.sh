@@ -10,6 +10,7 @@
 set -euo pipefail
 here=$(cd "$(dirname "$0")" && pwd)
 source "$here/common.sh"
+keep_installed_defaults
 document=$(big_document big)
 export TESSALY_BENCH_OUT="$out/banners"
 rm -rf "$TESSALY_BENCH_OUT"

@@ -21,13 +21,13 @@ big_document() {
   echo "$document"
 }
 
-# keep_installed_defaults: the installed Default.ppf, which a script's "&Close"
-# rewrites, is put back as it is now when the benchmark ends.
+# keep_installed_defaults: the installed Default.ppf and Default.ban, which a script's
+# "&Close" rewrites, are put back as they are now when the benchmark ends.
 keep_installed_defaults() {
-  installed_defaults="$TESSALY_BUILD/stage/viewer/plug_ins/Default.ppf"
-  saved_defaults=$(mktemp)
-  cp -p "$installed_defaults" "$saved_defaults"
-  trap 'cp -p "$saved_defaults" "$installed_defaults"; rm -f "$saved_defaults"' EXIT
+  installed_folder="$TESSALY_BUILD/stage/viewer/plug_ins"
+  saved_defaults=$(mktemp -d)
+  cp -p "$installed_folder/Default.ppf" "$installed_folder/Default.ban" "$saved_defaults/"
+  trap 'cp -p "$saved_defaults/Default.ppf" "$saved_defaults/Default.ban" "$installed_folder/"; rm -rf "$saved_defaults"' EXIT
 }
 
 # run_bench_script SCRIPT MARKS ERRORS: runs the UI script over $TESSALY_BENCH_DOCUMENT,
