@@ -2,6 +2,7 @@
 # repository root: the plug-in build compiles them, and so do the native unit tests.
 set(PLUGIN_PURE_SOURCES
   plugin/banner/banner_geometry.cpp
+  plugin/banner/banner_numbers.cpp
   plugin/banner/banner_settings.cpp
   plugin/framework/integer_text.cpp
   plugin/framework/line_tokens.cpp

@@ -3,6 +3,7 @@
 #include <commdlg.h>
 
 #include "framework/file_dialogs.h"
+#include "framework/message_caption.h"
 #include "framework/whole_files.h"
 #include "host/callbacks.h"
 #include "host/error_frame.h"
@@ -10,7 +11,6 @@
 
 namespace {
 
-constexpr const char* kMessageCaption = "Tessaly";
 constexpr char kBannerFilters[] = "*.ban\0*.ban\0All Files *.*\0*.*\0";
 
 // The standard 14 font names of the PDF format, offered before the system's fonts.

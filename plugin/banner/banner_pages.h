@@ -6,6 +6,9 @@
 #include <cstring>
 #include <string_view>
 
+#include "banner_numbers.h"
+#include "host_types.h"
+
 // Slots 1 to 29 hold a title each (slot 0 is never used): rows deeper than that share
 // the last slot.
 inline constexpr int kLevelTitleSlots = 30;
@@ -19,7 +22,14 @@ struct BannerPages {
   // The 1-based pages of the banners the last add command inserted, in order.
   int32_t lastAdded[kLastAddedCapacity] = {};
   int32_t lastAddedCount = 0;
-  // Raised while an add command walks the tree: the dialog refuses other commands.
+  // The document the last add command changed and its page count after it: the list
+  // above is used only while that document still has that many pages.
+  PDDoc lastAddedDocument = nullptr;
+  int32_t pageCountAfterAdd = 0;
+  // The banner pages and their levels the last scan of level markers found.
+  BannerRecords records;
+  // Raised while a banner command walks the pages or the tree: the dialog refuses
+  // other commands.
   bool running = false;
 };
 

@@ -1,5 +1,6 @@
-// The main dialog's banner pages: the Banner Options dialog, and a banner page in
-// front of every ticked bookmark with its titles and the markers that find it again.
+// The main dialog's banner pages: the Banner Options dialog; a banner page in front of
+// every ticked bookmark with its titles and the markers that find it again; and the
+// banner pages found again by those markers, removed, selected or listed by level.
 #include <windows.h>
 #include <commctrl.h>
 
@@ -7,7 +8,10 @@
 
 #include "banner_drawing.h"
 #include "banner_geometry.h"
+#include "banner_scan.h"
+#include "framework/file_dialogs.h"
 #include "framework/message_pump.h"
+#include "framework/whole_files.h"
 #include "host/error_frame.h"
 #include "host/guarded_calls.h"
 #include "model/tree_check_boxes.h"
@@ -61,6 +65,23 @@ void ReleasePage(PDPage page) {
   HOST_END_HANDLER
 }
 
+// Deletes page `index` (0-based); false, after the host's message, when it could not.
+bool DeletePage(PDDoc document, PDPageNumber index) {
+  ASErrorCode volatile error = 0;
+  bool volatile done = false;
+  HOST_DURING
+    host::PDDocDeletePages(document, index, index, nullptr, nullptr);
+    done = true;
+  HOST_HANDLER
+    error = HOST_ERRORCODE;
+  HOST_END_HANDLER
+  if (!done) AlertHostError(error);
+  return done;
+}
+
+constexpr FileDialogRequest kBannerNumbersDialog{
+    "Save banners page numbers", "*.txt\0*.txt\0All Files *.*\0*.*\0", "txt"};
+
 }  // namespace
 
 void CMainDlg::OnBannerSetup() { bannerOptions.DoModal(GetSafeHwnd()); }
@@ -82,13 +103,33 @@ void CMainDlg::AddBannerPages(bool levelOnly) {
   // Until the tree is rebuilt, the dialog repaints but takes no input and refuses
   // commands that reach it anyway: nothing else changes the document or the tree, and
   // no key is taken by a pump that does not know the dialog's keys.
-  banners.running = true;
-  EnableWindow(GetSafeHwnd(), FALSE);
+  BeginBannerRun();
   InsertBannersUnder(target, levelOnly);
   ShowThumbnailSelection(doc, target);
-  RebuildBookmarkTree();
-  ReleaseCapture();
-  UpdatePageCount();
+  banners.lastAddedDocument = nullptr;
+  PDDoc document = nullptr;
+  ASInt32 pageCount = 0;
+  if (banners.lastAddedCount > 0 && DocumentPageCount(doc, document, pageCount)) {
+    banners.lastAddedDocument = document;
+    banners.pageCountAfterAdd = pageCount;
+  }
+  EndBannerRun(true);
+}
+
+void CMainDlg::BeginBannerRun() {
+  // Until the run ends, the dialog repaints but takes no input and refuses commands
+  // that reach it anyway: nothing else changes the document or the tree, and no key is
+  // taken by a pump that does not know the dialog's keys.
+  banners.running = true;
+  EnableWindow(GetSafeHwnd(), FALSE);
+}
+
+void CMainDlg::EndBannerRun(bool pagesChanged) {
+  if (pagesChanged) {
+    RebuildBookmarkTree();
+    ReleaseCapture();
+    UpdatePageCount();
+  }
   EnableWindow(GetSafeHwnd(), TRUE);
   banners.running = false;
   SetFocus(Tree());
@@ -156,4 +197,108 @@ bool CMainDlg::InsertBannerPage(const ThumbnailTarget& target, int32_t level, in
   banners.lastAdded[banners.lastAddedCount++] = index + 1;
   ++banners.bannersInsertedThisRun;
   return true;
+}
+
+void CMainDlg::OnRemoveAllBanners() { RemoveAllBanners(); }
+
+void CMainDlg::OnRemoveLastAddedBanners() { RemoveLastAddedBanners(); }
+
+void CMainDlg::OnSelectBannerThumbnails() { SelectAllBannerThumbnails(); }
+
+void CMainDlg::OnSaveBannerPageNumbers() {
+  UpdateData(true);
+  UpdateData(false);
+  if (const auto path = ChooseFileToSave(kBannerNumbersDialog)) WriteBannerNumbersFile(*path);
+}
+
+void CMainDlg::RemoveAllBanners() {
+  const AVDoc doc = ActiveDocument();
+  PDDoc document = nullptr;
+  ASInt32 pageCount = 0;
+  if (!doc || !DocumentPageCount(doc, document, pageCount)) return;
+  BeginBannerRun();
+  BannerWordScan scan(document);
+  CPeriodicPump pump(false);
+  // The page count is asked again on every pass: each deletion moves the next page
+  // into the index just looked at.
+  PDPageNumber index = 0;
+  while (scan.Ready() && DocumentPageCount(doc, document, pageCount) && index < pageCount) {
+    pump.Step();
+    if (!scan.IsBannerPage(index)) {
+      ++index;
+    } else if (!DeletePage(document, index)) {
+      break;
+    }
+  }
+  EndBannerRun(true);
+}
+
+void CMainDlg::RemoveLastAddedBanners() {
+  const AVDoc doc = ActiveDocument();
+  PDDoc document = nullptr;
+  ASInt32 pageCount = 0;
+  if (!doc || !DocumentPageCount(doc, document, pageCount)) return;
+  // The recorded pages are this document's banners only while nothing else has changed
+  // its pages since: otherwise they would name pages of the document's own.
+  if (document != banners.lastAddedDocument || pageCount != banners.pageCountAfterAdd) return;
+  BeginBannerRun();
+  CPeriodicPump pump(false);
+  const int32_t count = banners.lastAddedCount;
+  for (int32_t k = 0; k < count; ++k) {
+    pump.Step();
+    // Each entry moves back by the pages this loop already deleted in front of it.
+    if (!DeletePage(document, banners.lastAdded[k] - k - 1)) break;
+  }
+  banners.lastAddedCount = 0;
+  banners.lastAddedDocument = nullptr;
+  EndBannerRun(true);
+}
+
+void CMainDlg::SelectAllBannerThumbnails() {
+  UpdateData(true);
+  const AVDoc doc = ActiveDocument();
+  PDDoc document = nullptr;
+  ASInt32 pageCount = 0;
+  if (!doc || !DocumentPageCount(doc, document, pageCount)) return;
+  ThumbnailTarget target;
+  if (!ResetThumbnailSelection(doc, target)) return;
+  BeginBannerRun();
+  BannerWordScan scan(document);
+  CPeriodicPump pump(false);
+  bool first = true;
+  for (PDPageNumber index = 0; scan.Ready() && index < pageCount; ++index) {
+    pump.Step();
+    if (!scan.IsBannerPage(index) || !target.server) continue;
+    if (first) StartThumbnailSelection(doc, target, index);
+    first = false;
+    AddThumbnail(doc, target, index);
+  }
+  ShowThumbnailSelection(doc, target);
+  EndBannerRun(false);
+}
+
+void CMainDlg::ScanBannerLevels() {
+  banners.records.count = 0;
+  UpdateData(true);
+  const AVDoc doc = ActiveDocument();
+  PDDoc document = nullptr;
+  ASInt32 pageCount = 0;
+  if (!doc || !DocumentPageCount(doc, document, pageCount)) return;
+  ThumbnailTarget target;
+  if (!PrepareThumbnails(doc, true, target)) return;
+  BeginBannerRun();
+  BannerWordScan scan(document);
+  CPeriodicPump pump(false);
+  for (PDPageNumber index = 0; scan.Ready() && index < pageCount; ++index) {
+    pump.Step();
+    if (!AddBannerRecord(banners.records, index + 1, scan.PageLevel(index))) break;
+  }
+  ShowThumbnailSelection(doc, target);
+  EndBannerRun(false);
+}
+
+void CMainDlg::WriteBannerNumbersFile(const std::string& path) {
+  ScanBannerLevels();
+  if (!WriteWholeFile(path, BannerNumbersFileText(banners.records))) return;
+  MessageBoxA(GetSafeHwnd(), ".csv file saved", kMessageCaption, MB_OK);
 }

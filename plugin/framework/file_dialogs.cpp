@@ -8,7 +8,7 @@ namespace {
 constexpr DWORD kPathBufferSize = 256;
 constexpr DWORD kCommonFlags = OFN_LONGNAMES | OFN_HIDEREADONLY | OFN_NOCHANGEDIR | OFN_EXPLORER;
 
-OPENFILENAMEA DialogFor(char* path, const FileDialogSpec& request, DWORD flags) {
+OPENFILENAMEA DialogFor(char* path, const FileDialogRequest& request, DWORD flags) {
   OPENFILENAMEA dialog = {};
   dialog.lStructSize = sizeof dialog;
   dialog.hwndOwner = nullptr;
@@ -24,14 +24,14 @@ OPENFILENAMEA DialogFor(char* path, const FileDialogSpec& request, DWORD flags) 
 
 }  // namespace
 
-std::optional<std::string> ChooseFileToOpen(const FileDialogSpec& request) {
+std::optional<std::string> ChooseFileToOpen(const FileDialogRequest& request) {
   char path[kPathBufferSize] = "";
   OPENFILENAMEA dialog = DialogFor(path, request, kCommonFlags | OFN_FILEMUSTEXIST);
   if (!GetOpenFileNameA(&dialog)) return std::nullopt;
   return std::string(path);
 }
 
-std::optional<std::string> ChooseFileToSave(const FileDialogSpec& request) {
+std::optional<std::string> ChooseFileToSave(const FileDialogRequest& request) {
   char path[kPathBufferSize] = "";
   OPENFILENAMEA dialog = DialogFor(path, request, kCommonFlags);
   if (!GetSaveFileNameA(&dialog)) return std::nullopt;

@@ -6,7 +6,7 @@
 #include <optional>
 #include <string>
 
-struct FileDialogSpec {
+struct FileDialogRequest {
   const char* title;
   // Pairs of a shown name and a pattern, each ending in a NUL, the list in two.
   const char* filters;
@@ -14,7 +14,7 @@ struct FileDialogSpec {
 };
 
 // An existing file, or nothing when cancelled.
-std::optional<std::string> ChooseFileToOpen(const FileDialogSpec& request);
+std::optional<std::string> ChooseFileToOpen(const FileDialogRequest& request);
 // A name to write to (an existing file is replaced without asking), or nothing when
 // cancelled.
-std::optional<std::string> ChooseFileToSave(const FileDialogSpec& request);
+std::optional<std::string> ChooseFileToSave(const FileDialogRequest& request);

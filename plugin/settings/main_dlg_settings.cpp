@@ -13,8 +13,6 @@
 
 namespace {
 
-constexpr const char* kMessageCaption = "Tessaly";
-
 }  // namespace
 
 PrintSettings CMainDlg::GatherSettings() const {

@@ -3,11 +3,11 @@
 #include <shellapi.h>
 
 #include "framework/file_dialogs.h"
+#include "framework/message_caption.h"
 #include "ui/resource.h"
 
 namespace {
 
-constexpr const char* kMessageCaption = "Tessaly";
 constexpr const char* kRestartNote =
     "Please close and restart Tessaly for change to take effect on current document. "
     "(no need to close Adobe)";

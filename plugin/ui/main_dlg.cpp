@@ -78,6 +78,7 @@ BOOL CMainDlg::OnInitDialog() {
   CDialog::OnInitDialog();
   settingsFilePath = "Default.ppf";
   tickedPageCount = 0;
+  banners.records.count = 0;
   if (reloadDefaults) {
     LocateDefaultFiles();
     LoadSettings(settingsFilePath);
@@ -155,10 +156,6 @@ void CMainDlg::OnClose() {
 
 void CMainDlg::OnSilentPrint() {}
 
-void CMainDlg::OnRemoveAllBanners() {}
-void CMainDlg::OnSelectBannerThumbnails() {}
-void CMainDlg::OnSaveBannerPageNumbers() {}
-void CMainDlg::OnRemoveLastAddedBanners() {}
 void CMainDlg::OnReportSelected() {}
 void CMainDlg::OnReportFound() {}
 void CMainDlg::OnImportPageNumbers() {}

@@ -7,6 +7,7 @@
 #include "banner/banner_options_dlg.h"
 #include "banner/banner_pages.h"
 #include "framework/dialog.h"
+#include "framework/message_caption.h"
 #include "framework/tooltip.h"
 #include "model/bookmark_model.h"
 #include "model/bookmark_tree.h"
@@ -97,6 +98,16 @@ class CMainDlg : public CDialog {
   // A banner page in front of every ticked bookmark: with the titles of the bookmark
   // and its ancestors, or of the bookmark alone.
   void AddBannerPages(bool levelOnly);
+  // Deletes every page that shows the banner-page marker.
+  void RemoveAllBanners();
+  // Deletes the pages the last add command inserted.
+  void RemoveLastAddedBanners();
+  // Selects in the thumbnails pane every page that shows the banner-page marker.
+  void SelectAllBannerThumbnails();
+  // The banner pages and levels of the active document's level markers.
+  void ScanBannerLevels();
+  // Writes the banner pages by level to path, then says so.
+  void WriteBannerNumbersFile(const std::string& path);
 
   // Printing.
   // Prints pages first..last (1-based) of the active document; true if the job may
@@ -139,6 +150,11 @@ class CMainDlg : public CDialog {
   bool InsertBannerPage(const ThumbnailTarget& target, int32_t level, int32_t page,
                         bool levelOnly);
   bool RefusesCommands() const override;
+  // Around a banner command that pumps messages while it walks the pages: the dialog
+  // takes no input and refuses commands until EndBannerRun.
+  void BeginBannerRun();
+  // With `pagesChanged`, the tree is rebuilt from the document first.
+  void EndBannerRun(bool pagesChanged);
 
   // The command table's handlers.
   bool OnSysCommand(WPARAM, LPARAM, LRESULT* result);

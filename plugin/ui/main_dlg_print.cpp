@@ -15,8 +15,6 @@
 
 namespace {
 
-constexpr const char* kMessageCaption = "Tessaly";
-
 // The index goes into the temporary folder, whose path ends in a backslash: the path
 // then holds two in a row, which the system takes as one. Empty when there is none.
 std::string IndexFilePath() {

@@ -28,16 +28,20 @@ bool PrepareThumbnails(AVDoc doc, bool selecting, ThumbnailTarget& target) {
   return done;
 }
 
-bool RestartThumbnailSelection(AVDoc doc, ThumbnailTarget& target) {
+bool ResetThumbnailSelection(AVDoc doc, ThumbnailTarget& target) {
   if (!PrepareThumbnails(doc, false, target)) return false;
   volatile bool done = false;
   HOST_DURING
     target.server = host::AVDocGetSelectionServerByType(target.type);
-    if (target.server) host::AVDocSetSelection(doc, target.type, PageData(0), true);
     done = true;
   HOST_HANDLER
   HOST_END_HANDLER
   return done;
+}
+
+bool RestartThumbnailSelection(AVDoc doc, ThumbnailTarget& target) {
+  return ResetThumbnailSelection(doc, target) &&
+         (!target.server || StartThumbnailSelection(doc, target, 0));
 }
 
 bool StartThumbnailSelection(AVDoc doc, const ThumbnailTarget& target, PDPageNumber page) {

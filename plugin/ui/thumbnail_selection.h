@@ -16,6 +16,8 @@ struct ThumbnailTarget {
 // Shows the thumbnails pane and looks up the selection type; with `selecting` also its
 // server, else the selection is cleared. False when the host raised.
 bool PrepareThumbnails(AVDoc doc, bool selecting, ThumbnailTarget& target);
+// Shows the thumbnails pane with the selection cleared, and looks up the server.
+bool ResetThumbnailSelection(AVDoc doc, ThumbnailTarget& target);
 // Shows the thumbnails pane with the selection cleared, then, when the host has a
 // server for thumbnails, started afresh on the first page: new pages join it.
 bool RestartThumbnailSelection(AVDoc doc, ThumbnailTarget& target);
