@@ -3,11 +3,13 @@
 # viewer (under Xvfb when there is no display), chooses "&Tessaly" from "Extensions",
 # ticks bookmarks by level and by text, finds the US Letter pages by page size, shows
 # the Setup dialog, puts banner pages in front of two chapters and a section, then
-# prints them with their banners and the index page to the viewer's spool printer.
-# Leaves in build/demo/: screenshots, the sample with its banners
-# (manual-with-banners.pdf) and a picture of the first (banner-page.png), the printed
-# jobs (spool/job-*.pdf, listed in spool/jobs.txt) and a picture of the index page
-# (index-page.png).
+# prints them with their banners and the index page to the viewer's spool printer, and
+# takes the banners out again. Leaves in build/demo/: screenshots, the sample with its
+# banners (manual-with-banners.pdf) and a picture of the first (banner-page.png), the
+# printed jobs (spool/job-*.pdf, listed in spool/jobs.txt), a picture of the index page
+# (index-page.png), and the sample with its banners removed
+# (manual-banners-removed.pdf) with a picture of its page 21 (banners-removed-page.png),
+# where the first banner stood.
 set -euo pipefail
 root=$(cd "$(dirname "$0")/.." && pwd)
 export TESSALY_BUILD=${TESSALY_BUILD:-$root/build}
@@ -34,3 +36,9 @@ pdftoppm -png -r 72 -f 21 -l 21 -singlefile "$demo/manual-with-banners.pdf" "$de
 echo "demo: screenshots in $demo/, printed jobs in $TESSALY_SPOOL/ (listed in jobs.txt)"
 echo "demo: the sample with its banner pages: $demo/manual-with-banners.pdf, the first one: $demo/banner-page.png"
 echo "demo: the index page: $demo/index-page.png"
+# The banners removed: the sample's pages again, the first banner's place its chapter's.
+pdftoppm -png -r 72 -f 21 -l 21 -singlefile "$demo/manual-banners-removed.pdf" \
+  "$demo/banners-removed-page"
+pages_of() { pdfinfo "$1" | awk '/^Pages:/ { print $2 }'; }
+echo "demo: banners removed: $(pages_of "$demo/manual-banners-removed.pdf") pages" \
+  "(the sample has $(pages_of "$sample")), page 21: $demo/banners-removed-page.png"

@@ -7,49 +7,13 @@ set -uo pipefail
 here=$(cd "$(dirname "$0")" && pwd)
 : "${TESSALY_BUILD:?TESSALY_BUILD must name the build folder}"
 source "$here/cases.sh"
+source "$here/banner_checks.sh"
 needs_tools qpdf pdftotext pdfinfo
 export BANNERS_OUT
 BANNERS_OUT=$(fresh_output banners)
 
 # banner_case NAME: runs banners/NAME.tvs; the document it saved must pass qpdf --check.
-banner_case() {
-  local before=$failures
-  run_case "$here/banners" "$1"
-  [ "$failures" -eq "$before" ] || return 1
-  qpdf --check "$BANNERS_OUT/$1.pdf" >/dev/null 2>&1 || { fail "$1: qpdf --check finds faults"; return 1; }
-}
-
-# page_text NAME N: the text of page N of the saved document, one line a row.
-page_text() {
-  pdftotext -f "$2" -l "$2" -layout "$BANNERS_OUT/$1.pdf" - 2>/dev/null | tr -d '\f' |
-    sed 's/^ *//; s/ *$//' | grep -v '^$'
-}
-
-# expect_page NAME N LINE...: page N reads exactly these lines.
-expect_page() {
-  local name=$1 page=$2 got wanted
-  shift 2
-  got=$(page_text "$name" "$page")
-  wanted=$(printf '%s\n' "$@")
-  [ "$got" = "$wanted" ] || fail "$name: page $page reads [${got//$'\n'/|}], not [${wanted//$'\n'/|}]"
-}
-
-# page_content NAME N: page N's content streams and resources, uncompressed.
-page_content() {
-  qpdf "$BANNERS_OUT/$1.pdf" --pages . "$2" -- --qdf --object-streams=disable - 2>/dev/null
-}
-
-# page_holds NAME N TEXT: page N's content or resources hold TEXT.
-page_holds() { page_content "$1" "$2" | grep -aF -- "$3" >/dev/null; }
-
-# word_box NAME N WORD: "xMin yMin xMax yMax" of the word on page N (top-down y).
-word_box() {
-  pdftotext -f "$2" -l "$2" -bbox "$BANNERS_OUT/$1.pdf" - 2>/dev/null |
-    awk -v w="$3" -F'"' 'index($0, "<word") && index($0, ">" w "</word>") { print $2, $4, $6, $8; exit }'
-}
-
-# near A B: the two numbers are at most 2 apart.
-near() { awk -v a="$1" -v b="$2" 'BEGIN { d = a - b; exit !(d <= 2 && d >= -2) }'; }
+banner_case() { saved_case "$here/banners" "$1"; }
 
 # expect_line NAME N FIRST LAST X BASELINE: the line from word FIRST to word LAST is
 # centred on X and stands on the baseline BASELINE (in page units from the bottom of a
@@ -109,8 +73,6 @@ if banner_case rotated; then
     <<<"$matrices" || fail "rotated: no turned title among the matrices: ${matrices//$'\n'/ | }"
 fi
 # A banner's size: the page shown (page 1, Letter) unless the settings give one.
-# media_box NAME N: the media box of page N of the saved document, as pdfinfo says it.
-media_box() { pdfinfo -f "$2" -l "$2" -box "$BANNERS_OUT/$1.pdf" | awk '/MediaBox:/ { print $4, $5, $6, $7 }'; }
 if banner_case page-shown; then
   [ "$(media_box page-shown 5)" = "0.00 0.00 612.00 792.00" ] ||
     fail "page-shown: page 5 is $(media_box page-shown 5), not Letter"

@@ -380,6 +380,15 @@ DocumentSpec Banners() {
   return doc;
 }
 
+// The banner fixture with pages of its own that show marker words: page 5 the page
+// marker itself, page 6 only near misses of it.
+DocumentSpec BannerWords() {
+  DocumentSpec doc = Banners();
+  doc.pages[4].lines.push_back("See [BANNERPAGE] here");
+  doc.pages[5].lines.push_back("Not BANNERPAGE nor bannerpage] nor [BANNERPAGE]x");
+  return doc;
+}
+
 // A copy of `source` that may be opened and printed but not changed.
 void WriteLockedCopy(const std::string& source, const std::string& target) {
   QPDF pdf;
@@ -420,6 +429,7 @@ const std::vector<Fixture>& Fixtures() {
       {"print-order.pdf", PrintOrder},
       {"page-sizes.pdf", PageSizes},
       {"banners.pdf", Banners},
+      {"banner-words.pdf", BannerWords},
   };
   return fixtures;
 }
