@@ -17,6 +17,7 @@ set(PLUGIN_PURE_SOURCES
   plugin/model/bookmark_title.cpp
   plugin/model/check_rules.cpp
   plugin/model/expansion_order.cpp
+  plugin/model/nested_selection.cpp
   plugin/model/selection_refresh.cpp
   plugin/model/thumbnail_plan.cpp
   plugin/model/timing_log.cpp
@@ -25,6 +26,9 @@ set(PLUGIN_PURE_SOURCES
   plugin/print/index_pdf_writer.cpp
   plugin/print/print_list.cpp
   plugin/print/print_params.cpp
+  plugin/reports/bookmark_export.cpp
+  plugin/reports/page_number_import.cpp
+  plugin/reports/page_number_reports.cpp
   plugin/settings/print_settings.cpp
   plugin/settings/settings_file.cpp
   plugin/ui/install_path.cpp

@@ -3,6 +3,8 @@
 #include <algorithm>
 #include <cstdint>
 
+#include "model/nested_selection.h"
+
 namespace {
 
 // INDEXWRAP's value for "no wrapping", besides 0.
@@ -84,19 +86,6 @@ size_t FindWrapBreak(std::string_view line, size_t start, size_t width) {
   return 0;
 }
 
-void WidenIndexSelection(BookmarkModel& model) {
-  for (int32_t i = 0; i < model.entryCount; ++i) {
-    const BookmarkEntry& outer = model.entries[i];
-    if (outer.ticked != 1) continue;
-    for (int32_t j = 0; j < model.entryCount; ++j) {
-      BookmarkEntry& inner = model.entries[j];
-      if (inner.ticked == 0 && outer.level <= inner.level && outer.firstPage <= inner.firstPage &&
-          outer.lastPage >= inner.lastPage)
-        inner.ticked = 1;
-    }
-  }
-}
-
 void WriteIndexEntries(IndexPdfWriter& writer, BookmarkModel& model,
                        const SetupSettings& settings) {
   IndexLines lines(writer, settings);
@@ -104,7 +93,7 @@ void WriteIndexEntries(IndexPdfWriter& writer, BookmarkModel& model,
   const bool wrapping = settings.indexWrap >= 1 && settings.indexWrap != kNoWrapping;
   const size_t width = wrapping ? static_cast<size_t>(settings.indexWrap) : 0;
   writer.resetContent();
-  WidenIndexSelection(model);
+  WidenSelectionToNested(model);
 
   for (int32_t i = 0; i < model.entryCount; ++i) {
     const BookmarkEntry& entry = model.entries[i];

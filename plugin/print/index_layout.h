@@ -16,11 +16,6 @@
 // none, and the caller cuts at `width` characters.
 size_t FindWrapBreak(std::string_view line, size_t start, size_t width);
 
-// Ticks, in the model, every unticked entry that a ticked entry holds (its level is no
-// smaller and its pages lie within the ticked one's), so the bookmarks under a
-// selected one are listed even when the selection refresh unticked them.
-void WidenIndexSelection(BookmarkModel& model);
-
 // Lays out the lines of the ticked entries, after widening the selection, on the
 // writer's current page and the pages it starts as they fill, and ends the last page.
 // Reads INDEXFONTSIZE, INDEXPW, INDEXPH, INDEXINDENT, INDEXWRAP and INDEXBLANKLINE.

@@ -155,11 +155,3 @@ void CMainDlg::OnClose() {
 }
 
 void CMainDlg::OnSilentPrint() {}
-
-void CMainDlg::OnReportSelected() {}
-void CMainDlg::OnReportFound() {}
-void CMainDlg::OnImportPageNumbers() {}
-void CMainDlg::OnExportNames() {}
-void CMainDlg::OnReportThumbnails() {}
-void CMainDlg::OnReportThumbnailsByLevel() {}
-void CMainDlg::OnExportNamesNested() {}

@@ -2,6 +2,7 @@
 // One object lives as long as the plug-in; its values persist between openings.
 #pragma once
 
+#include <optional>
 #include <string>
 
 #include "banner/banner_options_dlg.h"
@@ -94,6 +95,10 @@ class CMainDlg : public CDialog {
   void FindByPageSize();
   void SelectFoundThumbnails();
 
+  // Reports.
+  // Writes the ticked bookmarks' pages as a bookmark export (flat or nested) to path.
+  void ExportBookmarkNames(const std::string& path, bool nested);
+
   // Banner pages.
   // A banner page in front of every ticked bookmark: with the titles of the bookmark
   // and its ancestors, or of the bookmark alone.
@@ -150,6 +155,9 @@ class CMainDlg : public CDialog {
   bool InsertBannerPage(const ThumbnailTarget& target, int32_t level, int32_t page,
                         bool levelOnly);
   bool RefusesCommands() const override;
+  void ShowReportMessage(const char* text);
+  void SaveReport(const std::string& path, const std::string& text);
+  std::optional<std::string> ChooseReportFile(bool bookmarkExport);
   // Around a banner command that pumps messages while it walks the pages: the dialog
   // takes no input and refuses commands until EndBannerRun.
   void BeginBannerRun();
