@@ -1,10 +1,12 @@
 #!/usr/bin/env bash
 # The main job on the bundled sample: builds everything, opens the sample manual in the
 # viewer (under Xvfb when there is no display), chooses "&Tessaly" from "Extensions",
-# ticks bookmarks by level and by text, finds the US Letter pages by page size, shows
-# the Setup dialog, puts banner pages in front of two chapters and a section, then
+# ticks bookmarks by level and by text and writes the reports and exports of that
+# selection, finds the US Letter pages by page size (reported, and the report imported
+# again), shows the Setup dialog, puts banner pages in front of two chapters and a section, then
 # prints them with their banners and the index page to the viewer's spool printer, and
-# takes the banners out again. Leaves in build/demo/: screenshots, the sample with its
+# takes the banners out again. Leaves in build/demo/: screenshots, the reports
+# (reports/), the sample with its
 # banners (manual-with-banners.pdf) and a picture of the first (banner-page.png), the
 # printed jobs (spool/job-*.pdf, listed in spool/jobs.txt), a picture of the index page
 # (index-page.png), and the sample with its banners removed
@@ -21,7 +23,9 @@ export TESSALY_SPOOL="$demo/spool"
 sample="$TESSALY_BUILD/stage/sample/manual.pdf"
 DEMO_LETTER_PAGES=$(pdfinfo -f 1 -l "$(pdfinfo "$sample" | awk '/^Pages:/ { print $2 }')" "$sample" |
   awk '/^Page +[0-9]+ size: +612 x 792 / { printf "%s%s", sep, $2; sep = "," }')
-export DEMO_LETTER_PAGES
+export DEMO_LETTER_PAGES DEMO_FIRST_LETTER_PAGE=${DEMO_LETTER_PAGES%%,*}
+rm -rf "$demo/reports"
+mkdir -p "$demo/reports"
 rm -rf "$TESSALY_SPOOL"
 "$root/scripts/run-viewer.sh" --script "$root/scripts/demo.tvs"
 

@@ -29,18 +29,17 @@ bool IsThumbnailType(ASAtom type) {
   return name != nullptr && std::strcmp(name, kThumbnailSelection) == 0;
 }
 
-int CheckedPage(DocWindow* window, void* data) {
-  const int page = PageOfData(data);
-  if (page < 0 || page >= window->pdf().PageCount()) throw HostError(kHostErrBadPage);
-  return page;
-}
+// Plug-ins pass whatever their files name (a heading line gives -1, a number may lie
+// past the end): what is not a page of the document selects nothing, and is no error.
+bool IsPageOf(DocWindow* window, int page) { return page >= 0 && page < window->pdf().PageCount(); }
 
 ASAtom ThumbnailGetType() { return core::HostAtoms().FromString(kThumbnailSelection); }
 
 // The highlight flag only says whether to draw now; the pane is refreshed either way.
 void* ThumbnailAddToSelection(AVDoc doc, void* currentData, void* addData, ASBool) {
   DocWindow* window = CheckedDoc(doc);
-  window->AddToThumbnailSelection(CheckedPage(window, addData));
+  const int page = PageOfData(addData);
+  if (IsPageOf(window, page)) window->AddToThumbnailSelection(page);
   return currentData;
 }
 
@@ -90,14 +89,16 @@ AVPageView AVDocGetPageView_Impl(AVDoc doc) {
 
 void AVDocSetViewMode_Impl(AVDoc doc, PDPageMode mode) { CheckedDoc(doc)->SetViewMode(mode); }
 
-// -1 clears the thumbnail selection; a page index makes that page the selection.
+// A page index makes that page the selection; -1, or any other index that is not a
+// page of the document, clears it.
 ASBool AVDocSetSelection_Impl(AVDoc doc, ASAtom type, void* data, ASBool) {
   DocWindow* window = CheckedDoc(doc);
   if (!IsThumbnailType(type)) throw HostError(kHostErrNotImplemented, "selection type");
-  if (PageOfData(data) == -1) {
-    window->SetThumbnailSelection({});
+  const int page = PageOfData(data);
+  if (IsPageOf(window, page)) {
+    window->SetThumbnailSelection({page});
   } else {
-    window->SetThumbnailSelection({CheckedPage(window, data)});
+    window->SetThumbnailSelection({});
   }
   return 1;
 }

@@ -1,0 +1,34 @@
+#!/usr/bin/env bash
+# The reports and exports of the sample with two chapters ticked, their thumbnails
+# selected and the US Letter pages found, compared byte for byte with files worked out
+# from the tree the script saved (report_oracle.py); the exports read back with a CSV
+# reader; the refusals, "Invalid Filename", and imports of page-number files.
+set -uo pipefail
+here=$(cd "$(dirname "$0")" && pwd)
+: "${TESSALY_BUILD:?TESSALY_BUILD must name the build folder}"
+source "$here/cases.sh"
+needs_tools pdfinfo python3
+export REPORTS_OUT REPORTS_LETTER_PAGES
+REPORTS_OUT=$(fresh_output reports)
+sample="$TESSALY_BUILD/stage/sample/manual.pdf"
+chapters=("Chapter 2: Getting Started" "Chapter 4: Paper Handling")
+letter=$(pdfinfo -f 1 -l "$(pdfinfo "$sample" | awk '/^Pages:/ { print $2 }')" "$sample" |
+  awk '/^Page +[0-9]+ size: +612 x 792 / { printf "%s%s", sep, $2; sep = "," }')
+REPORTS_LETTER_PAGES=$letter
+printf '5\r\n  7 apples\r\n9' >"$REPORTS_OUT/numbers.txt"
+: >"$REPORTS_OUT/empty.txt"
+
+run_case "$here/reports" reports
+[ -e "$REPORTS_OUT/refused.txt" ] && fail "a thumbnail report wrote a file before any thumbnails were selected"
+if [ -f "$REPORTS_OUT/sample.tree" ]; then
+  python3 "$here/report_oracle.py" expect "$REPORTS_OUT/sample.tree" "$REPORTS_OUT" "$letter" "${chapters[@]}"
+  for name in selected.txt found.txt thumbnails.txt thumbnails-by-level.txt names.csv names-nested.csv; do
+    cmp -s "$REPORTS_OUT/expected-$name" "$REPORTS_OUT/$name" || fail "$name differs from expected-$name"
+  done
+  python3 "$here/report_oracle.py" csv "$REPORTS_OUT/names.csv" "$REPORTS_OUT/sample.tree" flat "${chapters[@]}" ||
+    fail "names.csv does not read back"
+  python3 "$here/report_oracle.py" csv "$REPORTS_OUT/names-nested.csv" "$REPORTS_OUT/sample.tree" nested "${chapters[@]}" ||
+    fail "names-nested.csv does not read back"
+fi
+[ -e "$REPORTS_OUT/no-such-folder" ] && fail "an export made a folder"
+exit "$failures"
