@@ -100,9 +100,6 @@ void CMainDlg::AddBannerPages(bool levelOnly) {
   ThumbnailTarget target;
   RestartThumbnailSelection(doc, target);
   banners.bannersInsertedThisRun = 0;
-  // Until the tree is rebuilt, the dialog repaints but takes no input and refuses
-  // commands that reach it anyway: nothing else changes the document or the tree, and
-  // no key is taken by a pump that does not know the dialog's keys.
   BeginBannerRun();
   InsertBannersUnder(target, levelOnly);
   ShowThumbnailSelection(doc, target);
