@@ -3,6 +3,7 @@
 # need qpdf, the fonts/ units fontconfig and FreeType.
 set(VIEWER_PURE_SOURCES
   viewer/core/atom_table.cpp
+  viewer/core/buffer_copy.cpp
   viewer/core/command_line.cpp
   viewer/core/error_text.cpp
   viewer/core/exception_frames.cpp
@@ -18,11 +19,15 @@ set(VIEWER_PURE_SOURCES
   viewer/fonts/system_fonts.cpp
   viewer/fonts/win_ansi.cpp
   viewer/pdf/actions.cpp
+  viewer/pdf/base_encodings.cpp
+  viewer/pdf/character_map.cpp
   viewer/pdf/content_syntax.cpp
   viewer/pdf/destinations.cpp
   viewer/pdf/document_edits.cpp
   viewer/pdf/document_slots.cpp
+  viewer/pdf/font_decoder.cpp
   viewer/pdf/font_resource.cpp
+  viewer/pdf/glyph_names.cpp
   viewer/pdf/name_tree.cpp
   viewer/pdf/object_handles.cpp
   viewer/pdf/optional_content.cpp
@@ -37,6 +42,9 @@ set(VIEWER_PURE_SOURCES
   viewer/pdf/pdf_document.cpp
   viewer/pdf/text_bbox.cpp
   viewer/pdf/text_operators.cpp
+  viewer/pdf/type1_encoding.cpp
+  viewer/pdf/word_builder.cpp
+  viewer/pdf/word_finder.cpp
   viewer/print/job_line.cpp
   viewer/print/page_copy.cpp
   viewer/print/print_choice.cpp

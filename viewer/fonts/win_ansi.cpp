@@ -19,4 +19,15 @@ char32_t WinAnsiToUnicode(uint8_t code) {
   return code;  // ASCII and Latin-1
 }
 
+uint8_t UnicodeToWinAnsi(char32_t character) {
+  if (character == 0) return 0;
+  if (character < 0x80 || (character >= 0xA0 && character <= 0xFF)) {
+    return WinAnsiToUnicode(static_cast<uint8_t>(character)) == character ? static_cast<uint8_t>(character) : 0;
+  }
+  for (int i = 0; i < 32; ++i) {
+    if (kHighControls[i] == character) return static_cast<uint8_t>(0x80 + i);
+  }
+  return 0;
+}
+
 }  // namespace viewer::fonts

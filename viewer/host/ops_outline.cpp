@@ -6,6 +6,7 @@
 #include <cstring>
 #include <string>
 
+#include "core/buffer_copy.h"
 #include "core/host_error.h"
 #include "core/pdf_doc_encoding.h"
 #include "host/host_impl.h"
@@ -70,11 +71,7 @@ ASInt32 PDBookmarkGetTitle_Impl(PDBookmark bookmark, char* buffer, ASInt32 buffe
   QPDFObjectHandle title = item.object.isDictionary() ? item.object.getKey("/Title")
                                                       : QPDFObjectHandle::newNull();
   const std::string bytes = title.isString() ? title.getStringValue() : std::string();
-  if (buffer != nullptr && bufferSize > 0) {
-    const size_t copied = std::min(bytes.size(), static_cast<size_t>(bufferSize - 1));
-    std::memcpy(buffer, bytes.data(), copied);
-    buffer[copied] = '\0';
-  }
+  core::CopyTerminated(bytes, buffer, bufferSize);
   return static_cast<ASInt32>(std::min<size_t>(bytes.size(), 0x7FFFFFFF));
 }
 

@@ -1,0 +1,58 @@
+// PDModel, words: the word finder of a document and the words it reports, page by page.
+#include <algorithm>
+#include <vector>
+
+#include "core/buffer_copy.h"
+#include "core/exception_frames.h"
+#include "core/host_error.h"
+#include "host/host_impl.h"
+#include "host/object_refs.h"
+#include "host/word_handles.h"
+#include "pdf/word_finder.h"
+
+namespace viewer::ops {
+
+using core::HostError;
+
+// One algorithm serves every version and flag: words as word_builder.h splits them, in
+// the host's encoding. No encoding information, vector or ligature table is handed
+// out, so the out parameters are left alone.
+PDWordFinder PDDocCreateWordFinder_Impl(PDDoc doc, ASUns16*, char**, const char**, ASInt16, ASUns16,
+                                        void*) {
+  return host::NewWordFinder(doc, host::CheckedModel(doc).serial());
+}
+
+// The page is read again at every call, by its index now, so a finder stays right as
+// pages are inserted and deleted between calls. The words are copied out first: the
+// procedure may change or close the document (its handlers pump messages).
+void PDWordFinderEnumWords_Impl(PDWordFinder finder, PDPageNumber page, PDWordProc proc, void* clientData) {
+  const _t_PDWordFinder& checked = host::CheckedWordFinder(finder);
+  if (proc == nullptr) throw HostError(kHostErrBadParameter, "null word procedure");
+  pdf::PdfDocument& model = host::CheckedModel(checked.doc);
+  if (model.serial() != checked.serial) throw HostError(kHostErrBadParameter, "word finder of a closed document");
+  const std::vector<pdf::FoundWord> words = pdf::PageWords(model.Page(page).getObjectHandle());
+  for (const pdf::FoundWord& found : words) {
+    host::LiveWord word(found.text);
+    ASBool more;
+    {
+      core::ExceptionFrameBarrier barrier;
+      more = proc(finder, word.handle(), page, clientData);
+    }
+    if (!more) break;
+  }
+}
+
+// Copies what fits of the text, terminated within bufferSize, and answers the number
+// of bytes copied (never more than bufferSize - 1), so a caller that trusts the answer
+// stays inside its buffer; PDWordGetLength tells the whole length.
+ASInt32 PDWordGetString_Impl(PDWord word, char* buffer, ASInt32 bufferSize) {
+  const std::string& text = host::CheckedWord(word).text;
+  return static_cast<ASInt32>(core::CopyTerminated(text, buffer, bufferSize));
+}
+
+// The number of bytes (characters in the host's encoding) of the word's text.
+ASInt32 PDWordGetLength_Impl(PDWord word) {
+  return static_cast<ASInt32>(std::min<size_t>(host::CheckedWord(word).text.size(), 0x7FFFFFFF));
+}
+
+}  // namespace viewer::ops

@@ -1,0 +1,211 @@
+#include "pdf/font_decoder.h"
+
+#include <cmath>
+
+#include <qpdf/Buffer.hh>
+
+#include "pdf/base_encodings.h"
+#include "pdf/glyph_names.h"
+#include "pdf/type1_encoding.h"
+
+namespace viewer::pdf {
+namespace {
+
+constexpr int kSymbolicFlag = 4;
+
+std::string StreamBytes(QPDFObjectHandle stream) {
+  if (!stream.isStream()) return {};
+  try {
+    auto data = stream.getStreamData(qpdf_dl_generalized);
+    return std::string(reinterpret_cast<const char*>(data->getBuffer()), data->getSize());
+  } catch (const std::exception&) {
+    return {};
+  }
+}
+
+double Number(QPDFObjectHandle value, double otherwise) {
+  double number = 0;
+  return value.getValueAsNumber(number) && std::isfinite(number) ? number : otherwise;
+}
+
+bool IsName(QPDFObjectHandle value, const char* name) { return value.isNameAndEquals(name); }
+
+}  // namespace
+
+FontDecoder::FontDecoder(QPDFObjectHandle font) {
+  for (int code = 0; code < 256; ++code) {
+    const char32_t c = BaseEncodingCharacter(BaseEncoding::WinAnsi, static_cast<uint8_t>(code));
+    if (c != 0) characters_[static_cast<size_t>(code)] = std::u32string(1, c);
+  }
+  if (!font.isDictionary()) return;
+  try {
+    if (font.hasKey("/ToUnicode")) {
+      const std::string map = StreamBytes(font.getKey("/ToUnicode"));
+      if (!map.empty()) toUnicode_ = CharacterMap::Parse(map);
+    }
+    if (IsName(font.getKey("/Subtype"), "/Type0")) {
+      ReadComposite(font);
+    } else {
+      ReadSimple(font);
+    }
+  } catch (const std::exception&) {
+    // Whatever was read stands.
+  }
+}
+
+void FontDecoder::ReadDescriptor(QPDFObjectHandle descriptor) {
+  if (!descriptor.isDictionary()) return;
+  const double ascent = Number(descriptor.getKey("/Ascent"), 0) / 1000;
+  const double descent = Number(descriptor.getKey("/Descent"), 0) / 1000;
+  if (ascent > 0 && ascent < 2) ascent_ = ascent;
+  if (descent < 0 && descent > -1) descent_ = descent;
+}
+
+void FontDecoder::ReadSimple(QPDFObjectHandle font) {
+  QPDFObjectHandle descriptor = font.getKey("/FontDescriptor");
+  ReadDescriptor(descriptor);
+  const bool type3 = IsName(font.getKey("/Subtype"), "/Type3");
+  const bool trueType = IsName(font.getKey("/Subtype"), "/TrueType");
+  const bool symbolic = descriptor.isDictionary() &&
+                        (static_cast<long long>(Number(descriptor.getKey("/Flags"), 0)) & kSymbolicFlag) != 0;
+
+  // Widths: Type 3 glyph space is turned into text space by its font matrix.
+  double scale = 0.001;
+  if (type3 && font.getKey("/FontMatrix").isArray()) {
+    scale = Number(font.getKey("/FontMatrix").getArrayItem(0), 0.001);
+  }
+  const double missing = descriptor.isDictionary() ? Number(descriptor.getKey("/MissingWidth"), 0) : 0;
+  widths_.fill(missing * scale);
+  QPDFObjectHandle widths = font.getKey("/Widths");
+  if (widths.isArray()) {
+    const long long first = static_cast<long long>(Number(font.getKey("/FirstChar"), 0));
+    for (int i = 0; i < widths.getArrayNItems(); ++i) {
+      const long long code = first + i;
+      if (code >= 0 && code < 256) widths_[static_cast<size_t>(code)] = Number(widths.getArrayItem(i), missing) * scale;
+    }
+  }
+
+  // The base encoding: a named one, else the program's own, else by the kind of font.
+  QPDFObjectHandle encoding = font.getKey("/Encoding");
+  std::optional<BaseEncoding> base;
+  if (encoding.isName()) base = BaseEncodingNamed(encoding.getName());
+  if (encoding.isDictionary() && encoding.getKey("/BaseEncoding").isName()) {
+    base = BaseEncodingNamed(encoding.getKey("/BaseEncoding").getName());
+  }
+  bool bytesAsCharacters = false;
+  std::optional<std::array<std::string, 256>> builtIn;
+  if (!base) {
+    if (descriptor.isDictionary() && descriptor.hasKey("/FontFile")) {
+      builtIn = Type1EncodingNames(StreamBytes(descriptor.getKey("/FontFile")));
+    }
+    if (!builtIn) {
+      if (type3) {
+        bytesAsCharacters = false;
+      } else if (trueType && symbolic) {
+        bytesAsCharacters = true;
+      } else {
+        base = BaseEncoding::Standard;
+      }
+    }
+  }
+  for (int code = 0; code < 256; ++code) {
+    std::u32string& text = characters_[static_cast<size_t>(code)];
+    const auto byte = static_cast<uint8_t>(code);
+    if (base) {
+      const char32_t c = BaseEncodingCharacter(*base, byte);
+      text = c != 0 ? std::u32string(1, c) : std::u32string();
+    } else if (builtIn) {
+      text = UnicodeOfGlyphName((*builtIn)[static_cast<size_t>(code)]);
+    } else if (bytesAsCharacters) {
+      text = code >= 0x20 ? std::u32string(1, static_cast<char32_t>(code)) : std::u32string();
+    } else {
+      text.clear();
+    }
+  }
+  QPDFObjectHandle differences = encoding.isDictionary() ? encoding.getKey("/Differences") : QPDFObjectHandle();
+  if (differences.isArray()) {
+    long long code = 0;
+    for (int i = 0; i < differences.getArrayNItems(); ++i) {
+      QPDFObjectHandle item = differences.getArrayItem(i);
+      if (item.isNumber()) {
+        code = static_cast<long long>(Number(item, 0));
+      } else if (item.isName()) {
+        if (code >= 0 && code < 256) {
+          characters_[static_cast<size_t>(code)] = UnicodeOfGlyphName(item.getName().substr(1));
+        }
+        ++code;
+      }
+    }
+  }
+}
+
+void FontDecoder::ReadComposite(QPDFObjectHandle font) {
+  composite_ = true;
+  QPDFObjectHandle encoding = font.getKey("/Encoding");
+  if (encoding.isStream()) encoding_ = CharacterMap::Parse(StreamBytes(encoding));
+  QPDFObjectHandle descendants = font.getKey("/DescendantFonts");
+  QPDFObjectHandle cidFont = descendants.isArray() && descendants.getArrayNItems() > 0
+                                 ? descendants.getArrayItem(0)
+                                 : QPDFObjectHandle::newNull();
+  if (!cidFont.isDictionary()) return;
+  ReadDescriptor(cidFont.getKey("/FontDescriptor"));
+  defaultWidth_ = Number(cidFont.getKey("/DW"), 1000) / 1000;
+  // /W: c [w1 w2 ...] gives widths from c on; c1 c2 w gives one width to c1..c2.
+  QPDFObjectHandle w = cidFont.getKey("/W");
+  if (!w.isArray()) return;
+  const int n = w.getArrayNItems();
+  for (int i = 0; i + 1 < n;) {
+    const long long first = static_cast<long long>(Number(w.getArrayItem(i), -1));
+    QPDFObjectHandle next = w.getArrayItem(i + 1);
+    if (next.isArray()) {
+      for (int k = 0; k < next.getArrayNItems() && k < 65536; ++k) {
+        if (first >= 0) cidWidths_[static_cast<uint32_t>(first + k)] = Number(next.getArrayItem(k), 0) / 1000;
+      }
+      i += 2;
+    } else if (i + 2 < n) {
+      const long long last = static_cast<long long>(Number(next, -1));
+      const double width = Number(w.getArrayItem(i + 2), 0) / 1000;
+      for (long long cid = first; first >= 0 && cid <= last && cid - first < 65536; ++cid) {
+        cidWidths_[static_cast<uint32_t>(cid)] = width;
+      }
+      i += 3;
+    } else {
+      break;
+    }
+  }
+}
+
+std::vector<DecodedGlyph> FontDecoder::Decode(std::string_view bytes) const {
+  std::vector<DecodedGlyph> glyphs;
+  size_t at = 0;
+  while (at < bytes.size()) {
+    DecodedGlyph glyph;
+    size_t length = 1;
+    if (composite_) {
+      const std::string_view rest = bytes.substr(at);
+      if (encoding_ && encoding_->HasCodeSpace()) {
+        length = encoding_->CodeLength(rest, 2);
+      } else {
+        length = std::min<size_t>(2, rest.size());
+      }
+      const uint32_t code = CodeValue(rest.substr(0, length));
+      const uint32_t cid = encoding_ ? encoding_->Cid(code).value_or(code) : code;
+      const auto width = cidWidths_.find(cid);
+      glyph.width = width != cidWidths_.end() ? width->second : defaultWidth_;
+      if (toUnicode_) glyph.text = toUnicode_->Characters(code).value_or(std::u32string());
+      glyph.wordSpace = length == 1 && code == 32;
+    } else {
+      const auto code = static_cast<uint8_t>(bytes[at]);
+      glyph.width = widths_[code];
+      std::optional<std::u32string> mapped;
+      if (toUnicode_) mapped = toUnicode_->Characters(code);
+      glyph.text = mapped ? *mapped : characters_[code];
+      glyph.wordSpace = code == 32;
+    }
+    glyphs.push_back(std::move(glyph));
+    at += length;
+  }
+  return glyphs;
+}
+
+}  // namespace viewer::pdf
