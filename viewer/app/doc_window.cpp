@@ -177,6 +177,26 @@ void DocWindow::PageInserted(int index) {
   thumbnails_.PagesChangedFrom(index);
 }
 
+void DocWindow::PagesDeleted(int first, int count) {
+  std::vector<int> selection;
+  for (int page : thumbnailSelection_) {
+    if (page < first) selection.push_back(page);
+    if (page >= first + count) selection.push_back(page - count);
+  }
+  thumbnailSelection_.clear();
+  thumbnailSelected_.clear();
+  for (int page : selection) {
+    if (thumbnailSelected_.insert(page).second) thumbnailSelection_.push_back(page);
+  }
+  const int current = pageView_.page();
+  if (current >= first + count) {
+    pageView_.PageMoved(current - count);
+  } else if (current >= first) {
+    pageView_.PageGone(first);
+  }
+  thumbnails_.PagesChangedFrom(first);
+}
+
 void DocWindow::PageContentChanged(int index) {
   if (pageView_.page() == index) InvalidateRect(pageView_.hwnd(), nullptr, FALSE);
   thumbnails_.RefreshPage(index);

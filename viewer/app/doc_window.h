@@ -54,6 +54,11 @@ class DocWindow {
   // thumbnail selection is of page numbers and stays as it is: whoever inserts pages
   // selects the ones it wants.
   void PageInserted(int index);
+  // count pages from first on were deleted: the page view keeps to its page, which
+  // moved back, or shows the page that took the place of a deleted one; deleted pages
+  // leave the thumbnail selection and the later ones in it move back with their pages;
+  // the thumbnails from first on are painted again.
+  void PagesDeleted(int first, int count);
   // The content of the page at index changed (the model has marked the page): only
   // the views that show that page render again.
   void PageContentChanged(int index);

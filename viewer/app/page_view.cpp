@@ -114,6 +114,14 @@ void PageView::GoTo(int page) {
   doc_.CurrentPageChanged();
 }
 
+void PageView::PageGone(int page) {
+  page_ = std::clamp(page, 0, std::max(doc_.pdf().PageCount() - 1, 0));
+  scrollY_ = 0;
+  UpdateScrollBars();
+  InvalidateRect(hwnd_, nullptr, FALSE);
+  doc_.CurrentPageChanged();
+}
+
 void PageView::DrawNow() {
   if (hwnd_ == nullptr) return;
   RedrawWindow(hwnd_, nullptr, nullptr, RDW_INVALIDATE | RDW_UPDATENOW);

@@ -29,6 +29,8 @@ class PageView {
   // The page shown now has the index page, after pages were inserted before it: the
   // view stays as it is.
   void PageMoved(int page) { page_ = page; }
+  // The page shown now was deleted: page (clamped to the document) takes its place.
+  void PageGone(int page);
   // Paints at once, rendering the page again if the document changed.
   void DrawNow();
 

@@ -59,6 +59,14 @@ PDPage PDDocCreatePage_Impl(PDDoc doc, PDPageNumber afterPage, ASFixedRect media
   return host::AcquirePage(doc, page);
 }
 
+// No progress is reported: deleting pages takes no time worth showing.
+void PDDocDeletePages_Impl(PDDoc doc, PDPageNumber firstPage, PDPageNumber lastPage,
+                           PDProgressMonitor, void*) {
+  DocWindow* window = CheckedDocOfPDDoc(doc);
+  window->pdf().DeletePages(firstPage, lastPage);
+  window->PagesDeleted(firstPage, lastPage - firstPage + 1);
+}
+
 PDPerms PDDocGetPermissions_Impl(PDDoc doc) { return host::CheckedModel(doc).Permissions(); }
 
 }  // namespace viewer::ops

@@ -50,4 +50,12 @@ void PageList::Insert(int index, QPDFObjectHandle page) {
   index_[ObjectKey(page.getObjGen())] = index;
 }
 
+void PageList::Erase(int index, int count) {
+  pages_.erase(pages_.begin() + index, pages_.begin() + index + count);
+  // Pages moved back: the look-up only searches forwards from where a page was.
+  index_.clear();
+  current_ = false;
+  insertedSince_ = 0;
+}
+
 }  // namespace viewer::pdf

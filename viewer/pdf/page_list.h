@@ -20,6 +20,9 @@ class PageList {
   int IndexOf(QPDFObjectHandle page);
   // index is 0..size().
   void Insert(int index, QPDFObjectHandle page);
+  // Removes count pages from index on (within 0..size()); the pages after them are
+  // indexed again when one of them is next looked up.
+  void Erase(int index, int count);
 
  private:
   std::vector<QPDFObjectHandle> pages_;

@@ -24,12 +24,12 @@ std::vector<QPDFObjectHandle> NodesUpFrom(QPDFObjectHandle node) {
   return nodes;
 }
 
-void Count(const std::vector<QPDFObjectHandle>& nodes) {
+void Count(const std::vector<QPDFObjectHandle>& nodes, int change) {
   for (QPDFObjectHandle node : nodes) {
     const long long count = node.hasKey("/Count") && node.getKey("/Count").isInteger()
                                 ? node.getKey("/Count").getIntValue()
                                 : 0;
-    node.replaceKey("/Count", QPDFObjectHandle::newInteger(count + 1));
+    node.replaceKey("/Count", QPDFObjectHandle::newInteger(std::max(count + change, 0LL)));
   }
 }
 
@@ -90,7 +90,36 @@ bool InsertNextTo(QPDFObjectHandle page, QPDFObjectHandle neighbour, bool before
     page.replaceKey("/Parent", node);
     kids.setArrayItem(at, node);
   }
-  Count(nodes);
+  Count(nodes, +1);
+  return true;
+}
+
+bool RemoveFromTree(QPDFObjectHandle page, int hint) {
+  if (!page.hasKey("/Parent")) return false;
+  QPDFObjectHandle parent = page.getKey("/Parent");
+  if (!parent.isDictionary() || !parent.hasKey("/Kids")) return false;
+  QPDFObjectHandle kids = parent.getKey("/Kids");
+  if (!kids.isArray()) return false;
+  const int at = PositionOf(kids, page.getObjGen(), hint);
+  if (at < 0) return false;
+  const std::vector<QPDFObjectHandle> nodes = NodesUpFrom(parent);
+  kids.eraseItem(at);
+  Count(nodes, -1);
+  // A page no longer in the tree must not claim a place in it: readers that number a
+  // destination's page by climbing /Parent would give it one.
+  page.removeKey("/Parent");
+  // Nodes left empty go too, up to (not including) the root.
+  for (size_t i = 0; i + 1 < nodes.size(); ++i) {
+    QPDFObjectHandle node = nodes[i];
+    if (node.getKey("/Kids").getArrayNItems() != 0) break;
+    QPDFObjectHandle above = nodes[i + 1];
+    QPDFObjectHandle aboveKids = above.getKey("/Kids");
+    if (!aboveKids.isArray() || !node.isIndirect()) break;
+    const int position = PositionOf(aboveKids, node.getObjGen(), 0);
+    if (position < 0) break;
+    aboveKids.eraseItem(position);
+    node.removeKey("/Parent");
+  }
   return true;
 }
 
@@ -103,7 +132,7 @@ bool AppendToRoot(QPDFObjectHandle root, QPDFObjectHandle page) {
   KeepFromInheriting(page, nodes);
   page.replaceKey("/Parent", root);
   root.getKey("/Kids").appendItem(page);
-  Count(nodes);
+  Count(nodes, +1);
   return true;
 }
 

@@ -147,6 +147,43 @@ void PdfDocument::InsertPage(int afterPage, QPDFObjectHandle page) {
   MarkChanged();
 }
 
+void PdfDocument::DeletePages(int first, int last) {
+  const int count = pages_.size();
+  if (first < 0 || last >= count || first > last) {
+    throw core::HostError(kHostErrBadPage, "no pages " + std::to_string(first) + " to " +
+                                               std::to_string(last) + " to delete");
+  }
+  if (last - first + 1 == count) throw core::HostError(kHostErrBadPage, "cannot delete every page");
+  std::vector<QPDFObjectHandle> leaving;
+  for (int index = first; index <= last; ++index) leaving.push_back(pages_.at(index));
+  // From the last, so the earlier pages keep their positions as hints.
+  bool mended = false;
+  for (int index = last; index >= first; --index) {
+    if (!RemoveFromTree(pages_.at(index), index)) mended = true;
+  }
+  if (!mended) {
+    pages_.Erase(first, last - first + 1);
+    qpdfPagesStale_ = true;
+  } else {
+    // A tree whose nodes do not list their pages: qpdf mends it (making it flat), the
+    // pages not taken out yet are taken out through it, and the pages are read again.
+    qpdf_->updateAllPagesCache();
+    QPDFPageDocumentHelper helper(*qpdf_);
+    for (QPDFObjectHandle page : leaving) {
+      for (QPDFPageObjectHelper listed : helper.getAllPages()) {
+        if (listed.getObjectHandle().getObjGen() == page.getObjGen()) {
+          helper.removePage(listed);
+          break;
+        }
+      }
+      page.removeKey("/Parent");
+    }
+    pages_.Assign(qpdf_->getAllPages());
+    qpdfPagesStale_ = false;
+  }
+  MarkChanged();
+}
+
 void PdfDocument::MarkPageChanged(QPDFObjectHandle page) {
   pageStamps_[ObjectKey(page.getObjGen())] = ++contentRevision_;
 }

@@ -74,6 +74,11 @@ class PdfDocument {
   // other pages keep their objects. Throws core::HostError(kHostErrBadPage) for
   // afterPage outside -1..count-1.
   void InsertPage(int afterPage, QPDFObjectHandle page);
+  // Takes the 0-based pages first..last out of the page tree. Their objects stay (an
+  // outline item leading to one of them then leads to no page); the other pages keep
+  // theirs. Throws core::HostError(kHostErrBadPage) for a range outside the document,
+  // first > last, or one that holds every page: a document keeps at least one page.
+  void DeletePages(int first, int last);
   // The page's boxes as readers take them: inherited through the page tree, corners in
   // order, US Letter for a missing or unusable media box, the media box for a missing
   // or unusable crop box, and the crop box clipped to the media box.
