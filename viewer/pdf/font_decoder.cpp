@@ -1,6 +1,8 @@
 #include "pdf/font_decoder.h"
 
+#include <cctype>
 #include <cmath>
+#include <cstdlib>
 
 #include <qpdf/Buffer.hh>
 
@@ -29,6 +31,24 @@ double Number(QPDFObjectHandle value, double otherwise) {
 }
 
 bool IsName(QPDFObjectHandle value, const char* name) { return value.isNameAndEquals(name); }
+
+// The characters of a glyph name in /Differences. Names made of one or two letters and
+// a decimal code ("a36", as bitmap fonts made by TeX name their glyphs) stand for the
+// WinAnsi character of that code when the name is not a known one.
+std::u32string OfDifferenceName(const std::string& name) {
+  std::u32string known = UnicodeOfGlyphName(name);
+  if (!known.empty()) return known;
+  size_t letters = 0;
+  while (letters < name.size() && letters < 2 && std::isalpha(static_cast<unsigned char>(name[letters]))) ++letters;
+  const std::string digits = name.substr(letters);
+  if (letters == 0 || digits.empty() || digits.size() > 3 ||
+      digits.find_first_not_of("0123456789") != std::string::npos) {
+    return {};
+  }
+  const int code = std::atoi(digits.c_str());
+  const char32_t c = code < 256 ? BaseEncodingCharacter(BaseEncoding::WinAnsi, static_cast<uint8_t>(code)) : 0;
+  return c != 0 ? std::u32string(1, c) : std::u32string();
+}
 
 }  // namespace
 
@@ -131,7 +151,7 @@ void FontDecoder::ReadSimple(QPDFObjectHandle font) {
         code = static_cast<long long>(Number(item, 0));
       } else if (item.isName()) {
         if (code >= 0 && code < 256) {
-          characters_[static_cast<size_t>(code)] = UnicodeOfGlyphName(item.getName().substr(1));
+          characters_[static_cast<size_t>(code)] = OfDifferenceName(item.getName().substr(1));
         }
         ++code;
       }

@@ -1,9 +1,12 @@
 // Words from glyphs placed on a page, in the order they are drawn. A word ends at a
 // blank (a space character), at a gap after the previous glyph of more than a fraction
-// of the font size, at a step back of more than half an em, and at a new line (the
-// glyph stands off the previous one's baseline). An opening bracket, quote or other
+// of the font size, at a step back of more than half an em, at a new line (the glyph
+// stands off the previous one's baseline) and where the font size changes (an
+// exponent: "10" and "4" of 10^4 are two words). An opening bracket, quote or other
 // leading punctuation at the start of a word is a word of its own ("[BANNERPAGE]"
-// gives "[" and "BANNERPAGE]"); trailing punctuation stays with its word.
+// gives "[" and "BANNERPAGE]"); trailing punctuation stays with its word. An accent
+// drawn as a glyph of its own over a letter (as TeX does) makes one accented letter
+// with it.
 #pragma once
 
 #include <string>
@@ -32,6 +35,8 @@ struct PlacedGlyph {
 
 // A word gap is wider than this many ems; kerning stays below it.
 constexpr double kWordGapEms = 0.15;
+// A change of size by more than this share starts a new word.
+constexpr double kWordSizeChange = 0.05;
 
 class WordBuilder {
  public:
@@ -47,6 +52,7 @@ class WordBuilder {
   std::vector<FoundWord> words_;
   std::u32string current_;
   Box currentBox_;
+  Box lastCharacterBox_;
   PlacedGlyph previous_;
   bool hasPrevious_ = false;
 };
