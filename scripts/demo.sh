@@ -23,7 +23,15 @@ export TESSALY_SPOOL="$demo/spool"
 sample="$TESSALY_BUILD/stage/sample/manual.pdf"
 DEMO_LETTER_PAGES=$(pdfinfo -f 1 -l "$(pdfinfo "$sample" | awk '/^Pages:/ { print $2 }')" "$sample" |
   awk '/^Page +[0-9]+ size: +612 x 792 / { printf "%s%s", sep, $2; sep = "," }')
-export DEMO_LETTER_PAGES DEMO_FIRST_LETTER_PAGE=${DEMO_LETTER_PAGES%%,*}
+# Imported again, that report's long line is read in pieces of 254 bytes (as a
+# 255-byte line buffer reads it), each selecting the page its leading number names.
+DEMO_IMPORTED_PAGES=$(python3 -c '
+import re, sys
+line = sys.argv[1] + "\r\n"
+pieces = [line[i:i + 254] for i in range(0, len(line), 254)]
+pages = [int(m.group(0)) for m in (re.match(r"\s*\d+", p) for p in pieces) if m]
+print(",".join(str(p) for p in dict.fromkeys(pages)))' "$DEMO_LETTER_PAGES")
+export DEMO_LETTER_PAGES DEMO_IMPORTED_PAGES
 rm -rf "$demo/reports"
 mkdir -p "$demo/reports"
 rm -rf "$TESSALY_SPOOL"
