@@ -102,7 +102,10 @@ void CMainDlg::AddBannerPages(bool levelOnly) {
   banners.bannersInsertedThisRun = 0;
   BeginBannerRun();
   InsertBannersUnder(target, levelOnly);
+  // Between the phases too: each keeps input waiting for a while of its own.
+  PumpMessages();
   ShowThumbnailSelection(doc, target);
+  PumpMessages();
   banners.lastAddedDocument = nullptr;
   PDDoc document = nullptr;
   ASInt32 pageCount = 0;
@@ -122,6 +125,7 @@ void CMainDlg::BeginBannerRun() {
 }
 
 void CMainDlg::EndBannerRun(bool pagesChanged) {
+  PumpMessages();
   if (pagesChanged) {
     RebuildBookmarkTree();
     ReleaseCapture();

@@ -26,11 +26,11 @@ PDWordFinder PDDocCreateWordFinder_Impl(PDDoc doc, ASUns16*, char**, const char*
 // pages are inserted and deleted between calls. The words are copied out first: the
 // procedure may change or close the document (its handlers pump messages).
 void PDWordFinderEnumWords_Impl(PDWordFinder finder, PDPageNumber page, PDWordProc proc, void* clientData) {
-  const _t_PDWordFinder& checked = host::CheckedWordFinder(finder);
+  _t_PDWordFinder& checked = host::CheckedWordFinder(finder);
   if (proc == nullptr) throw HostError(kHostErrBadParameter, "null word procedure");
   pdf::PdfDocument& model = host::CheckedModel(checked.doc);
   if (model.serial() != checked.serial) throw HostError(kHostErrBadParameter, "word finder of a closed document");
-  const std::vector<pdf::FoundWord> words = pdf::PageWords(model.Page(page).getObjectHandle());
+  const std::vector<pdf::FoundWord> words = pdf::PageWords(model.Page(page).getObjectHandle(), &checked.fonts);
   for (const pdf::FoundWord& found : words) {
     host::LiveWord word(found.text);
     ASBool more;

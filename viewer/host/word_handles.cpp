@@ -28,12 +28,12 @@ std::unordered_set<PDWord>& LiveWords() {
 
 PDWordFinder NewWordFinder(PDDoc doc, uint32_t serial) {
   FinderTable& table = Finders();
-  PDWordFinder finder = &table.finders.emplace_back(_t_PDWordFinder{doc, serial});
+  PDWordFinder finder = &table.finders.emplace_back(_t_PDWordFinder{doc, serial, {}});
   table.live.insert(finder);
   return finder;
 }
 
-const _t_PDWordFinder& CheckedWordFinder(PDWordFinder finder) {
+_t_PDWordFinder& CheckedWordFinder(PDWordFinder finder) {
   if (finder == nullptr || Finders().live.count(finder) == 0) {
     throw core::HostError(kHostErrBadParameter, "unknown word finder");
   }

@@ -9,10 +9,13 @@
 #include <string>
 
 #include "host_types.h"
+#include "pdf/word_finder.h"
 
 struct _t_PDWordFinder {
   PDDoc doc;
   uint32_t serial;
+  // The document's fonts as the finder has read them so far.
+  viewer::pdf::FontDecoderCache fonts;
 };
 
 struct _t_PDWord {
@@ -25,7 +28,7 @@ namespace viewer::host {
 // no call to free them, so they last as long as the process.
 PDWordFinder NewWordFinder(PDDoc doc, uint32_t serial);
 // Throws core::HostError(kHostErrBadParameter) for a handle never handed out.
-const _t_PDWordFinder& CheckedWordFinder(PDWordFinder finder);
+_t_PDWordFinder& CheckedWordFinder(PDWordFinder finder);
 
 // A word handle for the duration of this object.
 class LiveWord {

@@ -7,20 +7,42 @@
 namespace viewer::pdf {
 
 void PageList::Assign(std::vector<QPDFObjectHandle> pages) {
-  pages_ = std::move(pages);
+  pages_.clear();
+  handles_.clear();
+  pages_.reserve(pages.size());
+  for (const QPDFObjectHandle& page : pages) {
+    pages_.push_back(page.getObjGen());
+    Hold(page);
+  }
   index_.clear();
   current_ = false;
   insertedSince_ = 0;
+  removedSince_ = 0;
+}
+
+void PageList::Hold(const QPDFObjectHandle& page) {
+  Held& held = handles_[ObjectKey(page.getObjGen())];
+  if (held.uses++ == 0) held.page = page;
+}
+
+void PageList::Release(const QPDFObjGen& page) {
+  const auto found = handles_.find(ObjectKey(page));
+  if (found != handles_.end() && --found->second.uses <= 0) handles_.erase(found);
+}
+
+QPDFObjectHandle PageList::at(int index) const {
+  return handles_.at(ObjectKey(pages_[static_cast<size_t>(index)])).page;
 }
 
 void PageList::Reindex() {
   index_.clear();
   index_.reserve(pages_.size());
   for (size_t i = 0; i < pages_.size(); ++i) {
-    index_.emplace(ObjectKey(pages_[i].getObjGen()), static_cast<int>(i));
+    index_.emplace(ObjectKey(pages_[i]), static_cast<int>(i));
   }
   current_ = true;
   insertedSince_ = 0;
+  removedSince_ = 0;
 }
 
 int PageList::IndexOf(QPDFObjectHandle page) {
@@ -29,10 +51,11 @@ int PageList::IndexOf(QPDFObjectHandle page) {
   for (int pass = 0; pass < 2; ++pass) {
     const auto found = index_.find(ObjectKey(wanted));
     if (found != index_.end()) {
-      // Insertions before the page moved it on by at most insertedSince_.
+      // Insertions before the page moved it on by at most insertedSince_, removals
+      // back by at most removedSince_.
       const int last = std::min(found->second + insertedSince_, size() - 1);
-      for (int i = found->second; i <= last; ++i) {
-        if (at(i).getObjGen() == wanted) return found->second = i;
+      for (int i = std::max(found->second - removedSince_, 0); i <= last; ++i) {
+        if (pages_[static_cast<size_t>(i)] == wanted) return found->second = i;
       }
     }
     if (current_) return -1;  // not a page of the document
@@ -42,7 +65,8 @@ int PageList::IndexOf(QPDFObjectHandle page) {
 }
 
 void PageList::Insert(int index, QPDFObjectHandle page) {
-  pages_.insert(pages_.begin() + index, page);
+  pages_.insert(pages_.begin() + index, page.getObjGen());
+  Hold(page);
   if (index + 1 < size()) {  // the pages after it moved on
     current_ = false;
     ++insertedSince_;
@@ -51,11 +75,15 @@ void PageList::Insert(int index, QPDFObjectHandle page) {
 }
 
 void PageList::Erase(int index, int count) {
+  for (int i = index; i < index + count; ++i) {
+    Release(pages_[static_cast<size_t>(i)]);
+    index_.erase(ObjectKey(pages_[static_cast<size_t>(i)]));
+  }
   pages_.erase(pages_.begin() + index, pages_.begin() + index + count);
-  // Pages moved back: the look-up only searches forwards from where a page was.
-  index_.clear();
-  current_ = false;
-  insertedSince_ = 0;
+  if (index < size()) {  // the pages after them moved back
+    current_ = false;
+    removedSince_ += count;
+  }
 }
 
 }  // namespace viewer::pdf

@@ -40,9 +40,17 @@ struct GraphicsState {
   double fontSize = 0, charSpacing = 0, wordSpacing = 0, hScale = 1, leading = 0, rise = 0;
 };
 
+// What text drawn without a usable font decodes with: one for all pages.
+const std::shared_ptr<const FontDecoder>& NoFont() {
+  static const std::shared_ptr<const FontDecoder> none =
+      std::make_shared<FontDecoder>(QPDFObjectHandle::newNull());
+  return none;
+}
+
 class PageReader {
  public:
-  explicit PageReader(QPDFObjectHandle resources) : resources_(resources) {}
+  PageReader(QPDFObjectHandle resources, FontDecoderCache& fonts)
+      : resources_(resources), fonts_(fonts) {}
 
   void Operator(const std::string& op, std::vector<QPDFObjectHandle>& operands);
   std::vector<FoundWord> Take() { return words_.Take(); }
@@ -70,8 +78,8 @@ class PageReader {
   GraphicsState state_;
   std::vector<GraphicsState> saved_;
   TextMatrix textMatrix_, lineMatrix_;
-  std::map<QPDFObjGen, std::shared_ptr<const FontDecoder>> fonts_;
-  std::shared_ptr<const FontDecoder> noFont_ = std::make_shared<FontDecoder>(QPDFObjectHandle::newNull());
+  FontDecoderCache& fonts_;
+  const std::shared_ptr<const FontDecoder>& noFont_ = NoFont();
   std::set<QPDFObjGen> formsOpen_;
   WordBuilder words_;
 };
@@ -257,11 +265,12 @@ void PageReader::DrawForm(QPDFObjectHandle name) {
 
 }  // namespace
 
-std::vector<FoundWord> PageWords(QPDFObjectHandle page) {
+std::vector<FoundWord> PageWords(QPDFObjectHandle page, FontDecoderCache* fonts) {
+  FontDecoderCache pageFonts;
   try {
     if (!page.isDictionary()) return {};
     QPDFPageObjectHelper helper(page);
-    PageReader reader(helper.getAttribute("/Resources", false));
+    PageReader reader(helper.getAttribute("/Resources", false), fonts ? *fonts : pageFonts);
     for (QPDFObjectHandle stream : helper.getPageContents()) {
       if (stream.isStream()) reader.Read(stream);
     }
