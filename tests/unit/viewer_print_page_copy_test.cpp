@@ -4,6 +4,7 @@
 
 #include <gtest/gtest.h>
 
+#include <fcntl.h>
 #include <sys/stat.h>
 #include <unistd.h>
 
@@ -167,6 +168,57 @@ TEST_F(PageCopyTest, AFileThatCannotBeWrittenIsAPrintError) {
   } catch (const core::HostError& e) {
     EXPECT_EQ(e.code(), kHostErrPrint);
   }
+}
+
+// A one-page document whose page carries `marker`, written to path.
+void WriteMarkedDocument(const std::string& path, char marker) {
+  QPDF pdf;
+  pdf.emptyPDF();
+  QPDFObjectHandle page = pdf.makeIndirectObject(QPDFObjectHandle::parse(
+      "<< /Type /Page /MediaBox [0 0 612 792] /Resources << >> >>"));
+  page.replaceKey("/Contents", QPDFObjectHandle::newStream(&pdf, std::string("% Page ") + marker + "\n"));
+  QPDFPageDocumentHelper(pdf).addPage(QPDFPageObjectHelper(page), false);
+  QPDFWriter writer(pdf, path.c_str());
+  writer.setStaticID(true);
+  writer.setCompressStreams(false);
+  writer.write();
+}
+
+TEST_F(PageCopyTest, AFileWrittenAgainUnderItsNameIsReadAgain) {
+  // The index file of two jobs: the same name, the same size, and here even the same
+  // times and the same inode, as two quick jobs can leave it.
+  const std::string index = TempPath("viewer-print-index");
+  WriteMarkedDocument(index, '1');
+  struct stat first {};
+  ASSERT_EQ(stat(index.c_str(), &first), 0);
+  auto job = pdf::PdfDocument::Open(index);
+  WritePrintCopy(*job, 0, 0, 1, output_);
+  EXPECT_EQ(PagesOfCopy(), "1");
+  job.reset();
+
+  std::string bytes;
+  {
+    std::FILE* file = std::fopen(index.c_str(), "rb");
+    ASSERT_NE(file, nullptr);
+    char buffer[4096];
+    size_t got;
+    while ((got = std::fread(buffer, 1, sizeof buffer, file)) > 0) bytes.append(buffer, got);
+    std::fclose(file);
+  }
+  const size_t at = bytes.find("% Page 1");
+  ASSERT_NE(at, std::string::npos);
+  bytes[at + 7] = '2';
+  std::FILE* file = std::fopen(index.c_str(), "r+b");  // in place: the inode stays
+  ASSERT_NE(file, nullptr);
+  std::fwrite(bytes.data(), 1, bytes.size(), file);
+  std::fclose(file);
+  const timespec times[2] = {first.st_atim, first.st_mtim};
+  ASSERT_EQ(utimensat(AT_FDCWD, index.c_str(), times, 0), 0);
+
+  job = pdf::PdfDocument::Open(index);
+  WritePrintCopy(*job, 0, 0, 1, output_);
+  EXPECT_EQ(PagesOfCopy(), "2");
+  std::remove(index.c_str());
 }
 
 }  // namespace

@@ -2,6 +2,7 @@
 
 #include <sys/stat.h>
 
+#include <cstdint>
 #include <cstdio>
 #include <memory>
 #include <vector>
@@ -16,12 +17,17 @@
 namespace viewer::print {
 namespace {
 
-// The last reading of a document's own file, kept while that file stays as it was:
-// a job after job from a large document then reads it once, not once a job.
+// The last reading of a document's own file, kept while it is the same open document
+// and its file stays as it was: a job after job from a large document then reads it
+// once, not once a job. A file written again under the same name (the index file of
+// every job) belongs to a document opened again, so it is always read again, however
+// alike the two files look to stat.
 struct StoredReading {
+  uint32_t serial = 0;
   std::string path;
   off_t size = -1;
-  time_t modified = 0;
+  ino_t inode = 0;
+  timespec modified{};
   std::shared_ptr<QPDF> source;
 };
 
@@ -30,17 +36,19 @@ StoredReading& LastStoredReading() {
   return reading;
 }
 
-std::shared_ptr<QPDF> ReadStoredFile(const std::string& path) {
+std::shared_ptr<QPDF> ReadStoredFile(const pdf::PdfDocument& doc) {
+  const std::string& path = doc.path();
   struct stat status {};
   if (stat(path.c_str(), &status) != 0) status.st_size = -1;
   StoredReading& last = LastStoredReading();
-  if (last.source && last.path == path && last.size == status.st_size &&
-      last.modified == status.st_mtime)
+  if (last.source && last.serial == doc.serial() && last.path == path &&
+      last.size == status.st_size && last.inode == status.st_ino &&
+      last.modified.tv_sec == status.st_mtim.tv_sec && last.modified.tv_nsec == status.st_mtim.tv_nsec)
     return last.source;
   auto source = std::make_shared<QPDF>();
   source->setSuppressWarnings(true);
   source->processFile(path.c_str());
-  last = {path, status.st_size, status.st_mtime, source};
+  last = {doc.serial(), path, status.st_size, status.st_ino, status.st_mtim, source};
   return source;
 }
 
@@ -49,7 +57,7 @@ std::shared_ptr<QPDF> ReadStoredFile(const std::string& path) {
 // the layers shown now as the default configuration. Copying pages pushes inherited
 // attributes into them, so the viewer's own QPDF is never the source.
 std::shared_ptr<QPDF> ReadAsShown(pdf::PdfDocument& doc, std::string& bytes) {
-  if (doc.DisplayedAsStored()) return ReadStoredFile(doc.path());
+  if (doc.DisplayedAsStored()) return ReadStoredFile(doc);
   auto source = std::make_shared<QPDF>();
   source->setSuppressWarnings(true);
   bytes = doc.WriteForDisplay();
