@@ -2,6 +2,8 @@
 
 #include <commdlg.h>
 
+#include <cstdio>
+
 #include "framework/file_dialogs.h"
 #include "framework/message_caption.h"
 #include "framework/whole_files.h"
@@ -101,11 +103,12 @@ void CBannerOptionsDlg::FillFontList() {
 
 void CBannerOptionsDlg::LoadBannerFile(const std::string& path, bool refreshControls) {
   filePath = path;
-  std::string bytes;
-  if (!ReadWholeFile(path, bytes)) return;
+  std::FILE* file = std::fopen(path.c_str(), "rb");
+  if (!file) return;
   ClearBeforeBannerLoad(*this);
   HWND window = refreshControls ? GetSafeHwnd() : nullptr;
-  ApplyBannerFile(*this, bytes, window ? &RedrawWhenShown : nullptr, window);
+  ApplyBannerFile(*this, file, window ? &RedrawWhenShown : nullptr, window);
+  std::fclose(file);
   if (window) {
     UpdateData(false);
     RedrawNow();

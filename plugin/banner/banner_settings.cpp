@@ -101,12 +101,28 @@ void ApplyBannerLine(BannerSettings& settings, std::string_view line) {
   }
 }
 
+namespace {
+
+void ApplyBannerLineAndTell(BannerSettings& settings, std::string_view line,
+                            void (*onTextColor)(void*), void* context) {
+  ApplyBannerLine(settings, line);
+  std::size_t position = 0;
+  if (onTextColor && NextLineToken(line, position) == "TEXTCOLOR") onTextColor(context);
+}
+
+}  // namespace
+
 void ApplyBannerFile(BannerSettings& settings, std::string_view fileBytes,
                      void (*onTextColor)(void*), void* context) {
   ForEachTextLine(fileBytes, [&](std::string_view line) {
-    ApplyBannerLine(settings, line);
-    std::size_t position = 0;
-    if (onTextColor && NextLineToken(line, position) == "TEXTCOLOR") onTextColor(context);
+    ApplyBannerLineAndTell(settings, line, onTextColor, context);
+  });
+}
+
+void ApplyBannerFile(BannerSettings& settings, std::FILE* file, void (*onTextColor)(void*),
+                     void* context) {
+  ForEachTextLineOfFile(file, [&](std::string_view line) {
+    ApplyBannerLineAndTell(settings, line, onTextColor, context);
   });
 }
 

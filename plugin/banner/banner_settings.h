@@ -3,6 +3,7 @@
 #pragma once
 
 #include <cstdint>
+#include <cstdio>
 #include <string>
 #include <string_view>
 
@@ -39,6 +40,9 @@ void ApplyBannerLine(BannerSettings& settings, std::string_view line);
 // Applies the bytes of a ".ban" file line by line; `onTextColor` runs after each
 // TEXTCOLOR line (the dialog shows the new colour at once).
 void ApplyBannerFile(BannerSettings& settings, std::string_view fileBytes,
+                     void (*onTextColor)(void*) = nullptr, void* context = nullptr);
+// The same, read from an open file line by line.
+void ApplyBannerFile(BannerSettings& settings, std::FILE* file,
                      void (*onTextColor)(void*) = nullptr, void* context = nullptr);
 
 // The sixteen lines of the file that holds `settings`.

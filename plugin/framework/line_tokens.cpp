@@ -46,18 +46,54 @@ bool ReadLinePiece(std::FILE* file, std::size_t limit, std::string& piece) {
   return !piece.empty();
 }
 
+TextLineReader::TextLineReader(const std::function<void(std::string_view)>& apply)
+    : apply_(apply) {}
+
+bool TextLineReader::Feed(char c) {
+  if (pendingReturn_) {
+    pendingReturn_ = false;
+    if (c == '\n') {
+      Put('\n');
+      return true;
+    }
+    Put('\r');
+  }
+  if (c == '\x1a') return false;
+  if (c == '\r') {
+    pendingReturn_ = true;
+    return true;
+  }
+  Put(c);
+  return true;
+}
+
+void TextLineReader::Finish() {
+  if (pendingReturn_) Put('\r');
+  pendingReturn_ = false;
+  if (!line_.empty()) apply_(line_);
+  line_.clear();
+}
+
+void TextLineReader::Put(char c) {
+  line_ += c;
+  if (c == '\n' || line_.size() == kTextLineLimit) {
+    apply_(line_);
+    line_.clear();
+  }
+}
+
 void ForEachTextLine(std::string_view fileBytes,
                      const std::function<void(std::string_view)>& apply) {
-  std::string line;
-  for (std::size_t i = 0; i < fileBytes.size(); ++i) {
-    char c = fileBytes[i];
-    if (c == '\x1a') break;
-    if (c == '\r' && i + 1 < fileBytes.size() && fileBytes[i + 1] == '\n') c = fileBytes[++i];
-    line += c;
-    if (c == '\n' || line.size() == kTextLineLimit) {
-      apply(line);
-      line.clear();
-    }
-  }
-  if (!line.empty()) apply(line);
+  TextLineReader reader(apply);
+  for (const char c : fileBytes)
+    if (!reader.Feed(c)) break;
+  reader.Finish();
+}
+
+void ForEachTextLineOfFile(std::FILE* file, const std::function<void(std::string_view)>& apply) {
+  TextLineReader reader(apply);
+  int c;
+  while ((c = std::getc(file)) != EOF)
+    if (!reader.Feed(static_cast<char>(c))) break;
+  reader.Finish();
 }

@@ -29,3 +29,21 @@ inline constexpr std::size_t kTextLineLimit = 254;
 // Calls `apply` with every line of the file's bytes, read that way (a line with its
 // line feed, or the last line without one).
 void ForEachTextLine(std::string_view fileBytes, const std::function<void(std::string_view)>& apply);
+// The same, read from an open file a byte at a time: a file of any size costs one line.
+void ForEachTextLineOfFile(std::FILE* file, const std::function<void(std::string_view)>& apply);
+
+// Puts bytes together into lines as the two calls above do.
+class TextLineReader {
+ public:
+  explicit TextLineReader(const std::function<void(std::string_view)>& apply);
+  // False at the end-of-file mark (Ctrl-Z): nothing after it counts.
+  bool Feed(char c);
+  // Hands over the last line, when one is left.
+  void Finish();
+
+ private:
+  void Put(char c);
+  const std::function<void(std::string_view)>& apply_;
+  std::string line_;
+  bool pendingReturn_ = false;  // a CR, which a LF right after it makes a line end
+};

@@ -42,9 +42,10 @@ void CMainDlg::LoadSettings(const std::string& path) {
   PrintSettings settings = GatherSettings();
   ClearBeforeLoad(settings);
   TakeSettings(settings);
-  std::string bytes;
-  if (!ReadWholeFile(path, bytes)) return;
-  ApplySettingsFile(settings, bytes);
+  std::FILE* file = std::fopen(path.c_str(), "rb");
+  if (!file) return;
+  ApplySettingsFile(settings, file);
+  std::fclose(file);
   TakeSettings(settings);
   UpdateData(false);
   if (autoExpand) OnAutoExpand();

@@ -78,6 +78,10 @@ void ApplySettingsFile(PrintSettings& settings, std::string_view fileBytes) {
   ForEachTextLine(fileBytes, [&](std::string_view line) { ApplySettingsLine(settings, line); });
 }
 
+void ApplySettingsFile(PrintSettings& settings, std::FILE* file) {
+  ForEachTextLineOfFile(file, [&](std::string_view line) { ApplySettingsLine(settings, line); });
+}
+
 std::string SettingsFileText(const PrintSettings& settings) {
   std::string text;
   for (const SettingsKey& key : kKeys) {

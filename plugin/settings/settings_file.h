@@ -1,6 +1,7 @@
 // The settings file grammar: one "KEY;value" line per value, CR LF line ends.
 #pragma once
 
+#include <cstdio>
 #include <string>
 #include <string_view>
 
@@ -9,6 +10,8 @@
 // Applies the bytes of a settings file, line by line (ForEachTextLine), to `settings`: keys it does
 // not name keep their values (ClearBeforeLoad is the caller's step).
 void ApplySettingsFile(PrintSettings& settings, std::string_view fileBytes);
+// The same, read from an open file line by line: a file a user chose may be of any size.
+void ApplySettingsFile(PrintSettings& settings, std::FILE* file);
 
 // Applies one line as read (without its line end or with it).
 void ApplySettingsLine(PrintSettings& settings, std::string_view line);
