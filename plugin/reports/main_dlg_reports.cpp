@@ -63,18 +63,13 @@ void CMainDlg::OnReportFound() {
   SaveReport(*path, FoundPagesReport(pageSizes.found));
 }
 
-void CMainDlg::OnReportThumbnails() {
-  const auto path = ChooseReportFile(false);
-  if (!path) return;
-  UpdateData(true);
-  if (thumbnailPageList.empty()) {
-    ShowReportMessage(kNothingToSave);
-    return;
-  }
-  SaveReport(*path, ThumbnailsReport(thumbnailPageList));
-}
+void CMainDlg::OnReportThumbnails() { SaveThumbnailReport(false); }
 
-void CMainDlg::OnReportThumbnailsByLevel() {
+void CMainDlg::OnReportThumbnailsByLevel() { SaveThumbnailReport(true); }
+
+// The pages "Select thumbnails" selected last, all together or by level; refused while
+// there are none.
+void CMainDlg::SaveThumbnailReport(bool byLevel) {
   const auto path = ChooseReportFile(false);
   if (!path) return;
   UpdateData(true);
@@ -82,7 +77,8 @@ void CMainDlg::OnReportThumbnailsByLevel() {
     ShowReportMessage(kNothingToSave);
     return;
   }
-  SaveReport(*path, ThumbnailsByLevelReport(levelThumbnailPageLists));
+  SaveReport(*path, byLevel ? ThumbnailsByLevelReport(levelThumbnailPageLists)
+                            : ThumbnailsReport(thumbnailPageList));
 }
 
 void CMainDlg::OnExportNames() {

@@ -158,6 +158,7 @@ class CMainDlg : public CDialog {
   void ShowReportMessage(const char* text);
   void SaveReport(const std::string& path, const std::string& text);
   std::optional<std::string> ChooseReportFile(bool bookmarkExport);
+  void SaveThumbnailReport(bool byLevel);
   // Around a banner command that pumps messages while it walks the pages: the dialog
   // takes no input and refuses commands until EndBannerRun.
   void BeginBannerRun();
