@@ -45,6 +45,7 @@ expect_file() {
 
 if removal_case remove-round-trip; then
   same_pages remove-round-trip "$fixtures/banners.pdf" 1 2 3 4 5 6 7 8 9 10
+  expect_file "$BANNERS_OUT/remove-round-trip.txt" ""
   cmp -s "$BANNERS_OUT/remove-round-trip-before.tree" "$BANNERS_OUT/remove-round-trip-after.tree" ||
     fail "remove-round-trip: the tree differs from the one before the banners"
   # The banners were there before: full path at level 1, the current level at level 2.
