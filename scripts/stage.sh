@@ -47,6 +47,21 @@ if [ ! -f "$WINEPREFIX/.tessaly-prefix-ready" ]; then
   touch "$WINEPREFIX/.tessaly-prefix-ready"
 fi
 
+# Window captions draw their minimise, maximise and close glyphs with the Marlett font,
+# which Wine ships but this prefix does not find on its own: without it the captions show
+# the letters "0 1 r". Put it where Windows keeps its fonts.
+marlett=""
+for candidate in /usr/share/wine/fonts/marlett.ttf \
+  "$(dirname "$(readlink -f "$WINE64")")/../../share/wine/fonts/marlett.ttf"; do
+  if [ -f "$candidate" ]; then marlett=$candidate; break; fi
+done
+if [ -n "$marlett" ]; then
+  mkdir -p "$WINEPREFIX/drive_c/windows/Fonts"
+  cp -f "$marlett" "$WINEPREFIX/drive_c/windows/Fonts/marlett.ttf"
+else
+  echo "stage: Wine's marlett.ttf was not found; window captions will show letters" >&2
+fi
+
 # The key a Windows installer writes, by which the plug-in finds its folder.
 key='HKLM\SOFTWARE\Microsoft\Windows\CurrentVersion\App Paths\Tessaly.api'
 "$WINE64" reg add "$key" /ve /d "$(winpath "$S/viewer/plug_ins")\\Tessaly.api" /f >/dev/null 2>&1
