@@ -112,13 +112,6 @@ void ApplyBannerLineAndTell(BannerSettings& settings, std::string_view line,
 
 }  // namespace
 
-void ApplyBannerFile(BannerSettings& settings, std::string_view fileBytes,
-                     void (*onTextColor)(void*), void* context) {
-  ForEachTextLine(fileBytes, [&](std::string_view line) {
-    ApplyBannerLineAndTell(settings, line, onTextColor, context);
-  });
-}
-
 void ApplyBannerFile(BannerSettings& settings, std::FILE* file, void (*onTextColor)(void*),
                      void* context) {
   ForEachTextLineOfFile(file, [&](std::string_view line) {

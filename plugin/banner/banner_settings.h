@@ -37,11 +37,8 @@ void ClearBeforeBannerLoad(BannerSettings& settings);
 // Applies one line as read (with its line end or without).
 void ApplyBannerLine(BannerSettings& settings, std::string_view line);
 
-// Applies the bytes of a ".ban" file line by line; `onTextColor` runs after each
-// TEXTCOLOR line (the dialog shows the new colour at once).
-void ApplyBannerFile(BannerSettings& settings, std::string_view fileBytes,
-                     void (*onTextColor)(void*) = nullptr, void* context = nullptr);
-// The same, read from an open file line by line.
+// Applies a ".ban" file, read from the open file line by line; `onTextColor` runs after
+// each TEXTCOLOR line (the dialog shows the new colour at once).
 void ApplyBannerFile(BannerSettings& settings, std::FILE* file,
                      void (*onTextColor)(void*) = nullptr, void* context = nullptr);
 

@@ -79,6 +79,13 @@ bool DeletePage(PDDoc document, PDPageNumber index) {
   return done;
 }
 
+// The active document window, its document and page count; false when there is none
+// or the host raised.
+bool ActiveDocumentPages(AVDoc& doc, PDDoc& document, ASInt32& pageCount) {
+  doc = ActiveDocument();
+  return doc && DocumentPageCount(doc, document, pageCount);
+}
+
 constexpr FileDialogRequest kBannerNumbersDialog{
     "Save banners page numbers", "*.txt\0*.txt\0All Files *.*\0*.*\0", "txt"};
 
@@ -213,10 +220,10 @@ void CMainDlg::OnSaveBannerPageNumbers() {
 }
 
 void CMainDlg::RemoveAllBanners() {
-  const AVDoc doc = ActiveDocument();
+  AVDoc doc = nullptr;
   PDDoc document = nullptr;
   ASInt32 pageCount = 0;
-  if (!doc || !DocumentPageCount(doc, document, pageCount)) return;
+  if (!ActiveDocumentPages(doc, document, pageCount)) return;
   BeginBannerRun();
   BannerWordScan scan(document);
   CPeriodicPump pump(false);
@@ -235,10 +242,10 @@ void CMainDlg::RemoveAllBanners() {
 }
 
 void CMainDlg::RemoveLastAddedBanners() {
-  const AVDoc doc = ActiveDocument();
+  AVDoc doc = nullptr;
   PDDoc document = nullptr;
   ASInt32 pageCount = 0;
-  if (!doc || !DocumentPageCount(doc, document, pageCount)) return;
+  if (!ActiveDocumentPages(doc, document, pageCount)) return;
   // The recorded pages are this document's banners only while nothing else has changed
   // its pages since: otherwise they would name pages of the document's own.
   if (document != banners.lastAddedDocument || pageCount != banners.pageCountAfterAdd) return;
@@ -257,10 +264,10 @@ void CMainDlg::RemoveLastAddedBanners() {
 
 void CMainDlg::SelectAllBannerThumbnails() {
   UpdateData(true);
-  const AVDoc doc = ActiveDocument();
+  AVDoc doc = nullptr;
   PDDoc document = nullptr;
   ASInt32 pageCount = 0;
-  if (!doc || !DocumentPageCount(doc, document, pageCount)) return;
+  if (!ActiveDocumentPages(doc, document, pageCount)) return;
   ThumbnailTarget target;
   if (!ResetThumbnailSelection(doc, target)) return;
   BeginBannerRun();
@@ -281,10 +288,10 @@ void CMainDlg::SelectAllBannerThumbnails() {
 void CMainDlg::ScanBannerLevels() {
   banners.records.count = 0;
   UpdateData(true);
-  const AVDoc doc = ActiveDocument();
+  AVDoc doc = nullptr;
   PDDoc document = nullptr;
   ASInt32 pageCount = 0;
-  if (!doc || !DocumentPageCount(doc, document, pageCount)) return;
+  if (!ActiveDocumentPages(doc, document, pageCount)) return;
   ThumbnailTarget target;
   if (!PrepareThumbnails(doc, true, target)) return;
   BeginBannerRun();

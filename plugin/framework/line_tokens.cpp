@@ -82,14 +82,6 @@ void TextLineReader::Put(char c) {
   }
 }
 
-void ForEachTextLine(std::string_view fileBytes,
-                     const std::function<void(std::string_view)>& apply) {
-  TextLineReader reader(apply);
-  for (const char c : fileBytes)
-    if (!reader.Feed(c)) break;
-  reader.Finish();
-}
-
 void ForEachTextLineOfFile(std::FILE* file, const std::function<void(std::string_view)>& apply) {
   TextLineReader reader(apply);
   int c;

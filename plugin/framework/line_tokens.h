@@ -26,13 +26,12 @@ bool ReadLinePiece(std::FILE* file, std::size_t limit, std::string& piece);
 // most 254 characters.
 inline constexpr std::size_t kTextLineLimit = 254;
 
-// Calls `apply` with every line of the file's bytes, read that way (a line with its
-// line feed, or the last line without one).
-void ForEachTextLine(std::string_view fileBytes, const std::function<void(std::string_view)>& apply);
-// The same, read from an open file a byte at a time: a file of any size costs one line.
+// Calls `apply` with every line of the open file, read that way (a line with its line
+// feed, or the last line without one), a byte at a time: a file of any size costs one
+// line.
 void ForEachTextLineOfFile(std::FILE* file, const std::function<void(std::string_view)>& apply);
 
-// Puts bytes together into lines as the two calls above do.
+// Puts bytes together into lines as the call above does.
 class TextLineReader {
  public:
   explicit TextLineReader(const std::function<void(std::string_view)>& apply);

@@ -74,10 +74,6 @@ void ApplySettingsLine(PrintSettings& settings, std::string_view line) {
   }
 }
 
-void ApplySettingsFile(PrintSettings& settings, std::string_view fileBytes) {
-  ForEachTextLine(fileBytes, [&](std::string_view line) { ApplySettingsLine(settings, line); });
-}
-
 void ApplySettingsFile(PrintSettings& settings, std::FILE* file) {
   ForEachTextLineOfFile(file, [&](std::string_view line) { ApplySettingsLine(settings, line); });
 }

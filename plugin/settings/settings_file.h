@@ -7,10 +7,9 @@
 
 #include "print_settings.h"
 
-// Applies the bytes of a settings file, line by line (ForEachTextLine), to `settings`: keys it does
-// not name keep their values (ClearBeforeLoad is the caller's step).
-void ApplySettingsFile(PrintSettings& settings, std::string_view fileBytes);
-// The same, read from an open file line by line: a file a user chose may be of any size.
+// Applies a settings file, read from the open file line by line (a file a user chose
+// may be of any size), to `settings`: keys it does not name keep their values
+// (ClearBeforeLoad is the caller's step).
 void ApplySettingsFile(PrintSettings& settings, std::FILE* file);
 
 // Applies one line as read (without its line end or with it).

@@ -4,12 +4,13 @@
 #include <string>
 
 #include "banner/banner_settings.h"
+#include "memory_file.h"
 
 namespace {
 
 BannerSettings Loaded(const std::string& bytes, BannerSettings settings = {}) {
   ClearBeforeBannerLoad(settings);
-  ApplyBannerFile(settings, bytes);
+  WithMemoryFile(bytes, [&](std::FILE* file) { ApplyBannerFile(settings, file); });
   return settings;
 }
 
@@ -110,9 +111,9 @@ TEST(PluginBannerSettings, LineGrammar) {
 TEST(PluginBannerSettings, TextColorLinesAreSignalled) {
   int seen = 0;
   BannerSettings s;
-  ApplyBannerFile(
-      s, "TEXTCOLOR;255\nFONTSIZE;9\nTEXTCOLOR;65280\n",
-      [](void* count) { ++*static_cast<int*>(count); }, &seen);
+  WithMemoryFile("TEXTCOLOR;255\nFONTSIZE;9\nTEXTCOLOR;65280\n", [&](std::FILE* file) {
+    ApplyBannerFile(s, file, [](void* count) { ++*static_cast<int*>(count); }, &seen);
+  });
   EXPECT_EQ(seen, 2);
   EXPECT_EQ(s.textColor, 65280);
 }

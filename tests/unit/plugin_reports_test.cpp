@@ -6,6 +6,7 @@
 #include <string>
 #include <vector>
 
+#include "memory_file.h"
 #include "model/bookmark_ranges.h"
 #include "model/nested_selection.h"
 #include "reports/bookmark_export.h"
@@ -117,11 +118,10 @@ TEST(PluginReports, ImportedLinesNameAPageByTheirLeadingNumber) {
 
   // A line longer than 254 bytes comes in pieces, each naming its own page.
   const std::string bytes = "5\r\n7\n" + std::string(253, ' ') + "12" + "\n9";
-  std::FILE* file = fmemopen(const_cast<char*>(bytes.data()), bytes.size(), "rb");
-  ASSERT_NE(file, nullptr);
   std::vector<int32_t> pages;
-  ReadImportedPages(file, [&](int32_t page) { pages.push_back(page); });
-  std::fclose(file);
+  WithMemoryFile(bytes, [&](std::FILE* file) {
+    ReadImportedPages(file, [&](int32_t page) { pages.push_back(page); });
+  });
   // 253 blanks and "1" fill the first piece; "2\n" is the next line.
   EXPECT_EQ(pages, (std::vector<int32_t>{4, 6, 0, 1, 8}));
 }

@@ -3,13 +3,14 @@
 
 #include <string>
 
+#include "memory_file.h"
 #include "settings/settings_file.h"
 
 namespace {
 
 PrintSettings Loaded(const std::string& bytes, PrintSettings settings = {}) {
   ClearBeforeLoad(settings);
-  ApplySettingsFile(settings, bytes);
+  WithMemoryFile(bytes, [&](std::FILE* file) { ApplySettingsFile(settings, file); });
   return settings;
 }
 
