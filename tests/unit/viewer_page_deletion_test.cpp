@@ -29,29 +29,6 @@ QPDFObjectHandle TextPage(QPDF& pdf, QPDFObjectHandle font, int number) {
   return page;
 }
 
-// Adds an outline item per page, in page order.
-void OutlineItemPerPage(QPDF& pdf) {
-  QPDFObjectHandle outlines = pdf.makeIndirectObject(QPDFObjectHandle::parse("<< /Type /Outlines >>"));
-  QPDFObjectHandle previous;
-  const std::vector<QPDFObjectHandle> pages = pdf.getAllPages();
-  for (size_t i = 0; i < pages.size(); ++i) {
-    QPDFObjectHandle item = pdf.makeIndirectObject(QPDFObjectHandle::parse(
-        "<< /Title (Item " + std::to_string(i) + ") /Dest [null /Fit] >>"));
-    item.getKey("/Dest").setArrayItem(0, pages[i]);
-    item.replaceKey("/Parent", outlines);
-    if (!previous.isInitialized()) {
-      outlines.replaceKey("/First", item);
-    } else {
-      previous.replaceKey("/Next", item);
-      item.replaceKey("/Prev", previous);
-    }
-    previous = item;
-  }
-  outlines.replaceKey("/Last", previous);
-  outlines.replaceKey("/Count", QPDFObjectHandle::newInteger(static_cast<long long>(pages.size())));
-  pdf.getRoot().replaceKey("/Outlines", outlines);
-}
-
 // The leaves under node, checking on the way that every node counts its leaves and
 // every kid names its node as parent.
 int CheckedLeaves(QPDFObjectHandle node) {
@@ -101,7 +78,7 @@ class PageDeletionTest : public ::testing::Test {
       node(root, QPDFObjectHandle::parse("[[0 1] [2 [3 4]]]"), next, node);
       root.replaceKey("/Count", QPDFObjectHandle::newInteger(next));
     }
-    OutlineItemPerPage(pdf);
+    AddOutlineItemPerPage(pdf);
     path_ = WriteTempPdf(pdf, "viewer-delete");
     doc_ = PdfDocument::Open(path_);
     for (int i = 0; i < doc_->PageCount(); ++i) pages_.push_back(doc_->Page(i).getObjectHandle());
@@ -119,13 +96,7 @@ class PageDeletionTest : public ::testing::Test {
     if (!saved_.empty()) std::remove(saved_.c_str());
   }
 
-  std::unique_ptr<QPDF> SaveAndRead() {
-    saved_ = TempPath("viewer-delete-out");
-    doc_->SaveAs(saved_);
-    auto read = std::make_unique<QPDF>();
-    read->processFile(saved_.c_str());
-    return read;
-  }
+  std::unique_ptr<QPDF> SaveAndRead() { return SaveAndReadBack(*doc_, "viewer-delete-out", saved_); }
 
   // The text of each page of pdf, through the word finder.
   static std::vector<std::string> PageTexts(QPDF& pdf) {

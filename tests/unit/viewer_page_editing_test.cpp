@@ -47,24 +47,7 @@ class PageEditingTest : public ::testing::Test {
       page.replaceKey("/Contents", QPDFObjectHandle::newStream(&pdf, "0 0 1 rg 2 0 0 2 0 0 cm\n"));
       pages.addPage(QPDFPageObjectHelper(page), false);
     }
-    QPDFObjectHandle outlines = pdf.makeIndirectObject(QPDFObjectHandle::parse("<< /Type /Outlines >>"));
-    QPDFObjectHandle previous;
-    for (int i = 0; i < 3; ++i) {
-      QPDFObjectHandle item = pdf.makeIndirectObject(QPDFObjectHandle::parse(
-          "<< /Title (Item " + std::to_string(i) + ") /Dest [null /Fit] >>"));
-      item.getKey("/Dest").setArrayItem(0, pdf.getAllPages()[static_cast<size_t>(i)]);
-      item.replaceKey("/Parent", outlines);
-      if (!previous.isInitialized()) {
-        outlines.replaceKey("/First", item);
-      } else {
-        previous.replaceKey("/Next", item);
-        item.replaceKey("/Prev", previous);
-      }
-      previous = item;
-    }
-    outlines.replaceKey("/Last", previous);
-    outlines.replaceKey("/Count", QPDFObjectHandle::newInteger(3));
-    pdf.getRoot().replaceKey("/Outlines", outlines);
+    AddOutlineItemPerPage(pdf);
     source_ = WriteTempPdf(pdf, "viewer-edit-src");
     doc_ = PdfDocument::Open(source_);
   }
@@ -74,13 +57,7 @@ class PageEditingTest : public ::testing::Test {
   }
 
   // The document as saved, read again.
-  std::unique_ptr<QPDF> SaveAndRead() {
-    saved_ = TempPath("viewer-edit-out");
-    doc_->SaveAs(saved_);
-    auto read = std::make_unique<QPDF>();
-    read->processFile(saved_.c_str());
-    return read;
-  }
+  std::unique_ptr<QPDF> SaveAndRead() { return SaveAndReadBack(*doc_, "viewer-edit-out", saved_); }
 
   // The 0-based pages the outline items lead to, in outline order, as indexOf finds them.
   template <typename IndexOf>
