@@ -14,6 +14,10 @@ packages=(
   libcups2-dev
   libpng-dev zlib1g-dev
   libgtest-dev
+  # fuzz targets and the sanitizer build of the unit tests
+  clang libclang-rt-14-dev llvm
+  # a real print system for the printing tests
+  cups-daemon cups-client printer-driver-cups-pdf
   fp-utils-3.2.2
   python3
   # manuals nobody here wrote, for the real-world outline test
