@@ -28,9 +28,6 @@ struct BannerPages {
   int32_t pageCountAfterAdd = 0;
   // The banner pages and their levels the last scan of level markers found.
   BannerRecords records;
-  // Raised while a banner command walks the pages or the tree: the dialog refuses
-  // other commands.
-  bool running = false;
 };
 
 // The slot of a tree level: levels deeper than the table share its last slot.

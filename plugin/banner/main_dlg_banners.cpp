@@ -97,8 +97,6 @@ void CMainDlg::OnAddBanners() { AddBannerPages(false); }
 
 void CMainDlg::OnAddBannersCurrentLevel() { AddBannerPages(true); }
 
-bool CMainDlg::RefusesCommands() const { return banners.running; }
-
 void CMainDlg::AddBannerPages(bool levelOnly) {
   UpdateData(true);
   banners.lastAddedCount = 0;
@@ -123,13 +121,8 @@ void CMainDlg::AddBannerPages(bool levelOnly) {
   EndBannerRun(true);
 }
 
-void CMainDlg::BeginBannerRun() {
-  // Until the run ends, the dialog repaints but takes no input and refuses commands
-  // that reach it anyway: nothing else changes the document or the tree, and no key is
-  // taken by a pump that does not know the dialog's keys.
-  banners.running = true;
-  EnableWindow(GetSafeHwnd(), FALSE);
-}
+// No key is taken meanwhile by a pump that does not know the dialog's keys.
+void CMainDlg::BeginBannerRun() { BeginCommandRun(); }
 
 void CMainDlg::EndBannerRun(bool pagesChanged) {
   PumpMessages();
@@ -138,8 +131,7 @@ void CMainDlg::EndBannerRun(bool pagesChanged) {
     ReleaseCapture();
     UpdatePageCount();
   }
-  EnableWindow(GetSafeHwnd(), TRUE);
-  banners.running = false;
+  EndCommandRun();
   SetFocus(Tree());
 }
 

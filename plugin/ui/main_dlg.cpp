@@ -61,6 +61,23 @@ END_MESSAGE_MAP()
 
 HWND CMainDlg::Tree() const { return GetDlgItem(IDC_BOOKMARK_TREE); }
 
+bool CMainDlg::RefusesCommands() const { return commandRuns_ > 0; }
+
+void CMainDlg::BeginCommandRun() {
+  if (commandRuns_++ > 0) return;
+  // Disabling the dialog takes the focus from its control: it is given back after.
+  focusBeforeRun_ = GetFocus();
+  EnableWindow(GetSafeHwnd(), FALSE);
+}
+
+void CMainDlg::EndCommandRun() {
+  if (--commandRuns_ > 0) return;
+  EnableWindow(GetSafeHwnd(), TRUE);
+  if (focusBeforeRun_ && IsWindow(focusBeforeRun_) && IsChild(GetSafeHwnd(), focusBeforeRun_))
+    SetFocus(focusBeforeRun_);
+  focusBeforeRun_ = nullptr;
+}
+
 void CMainDlg::DoDataExchange(CDataExchange& dx) {
   ExchangeCheck(dx, IDC_AUTO_EXPAND, autoExpand);
   ExchangeCheck(dx, IDC_SELECT_ALL, selectAll);

@@ -14,7 +14,6 @@
 #include "model/bookmark_tree.h"
 #include "model/thumbnail_plan.h"
 #include "print/index_pdf_writer.h"
-#include "print/print_list.h"
 #include "page_size_table.h"
 #include "settings/print_settings.h"
 #include "settings/setup_dlg.h"
@@ -115,6 +114,8 @@ class CMainDlg : public CDialog {
   void WriteBannerNumbersFile(const std::string& path);
 
   // Printing.
+  // The ranges of the ticked bookmarks, then the index when asked.
+  void PrintJob();
   // Prints pages first..last (1-based) of the active document; true if the job may
   // go on (printed, not stopped).
   bool PrintPageRange(int first, int last, bool interactive);
@@ -122,8 +123,6 @@ class CMainDlg : public CDialog {
   bool PrintIndexFile(const std::string& path, int pageCount);
   // A PDF file (Windows path) in a host document window; null, after telling the user.
   AVDoc OpenDocumentFile(const std::string& path);
-  // The ranges the last job printed.
-  PrintList printList;
   IndexPdfWriter indexWriter;
 
   // Reads a settings file into the values and the controls; `path` becomes the
@@ -155,12 +154,25 @@ class CMainDlg : public CDialog {
   bool InsertBannerPage(const ThumbnailTarget& target, int32_t level, int32_t page,
                         bool levelOnly);
   bool RefusesCommands() const override;
+  // Around a command that pumps messages while it works (printing, a banner run): the
+  // dialog repaints but takes no input and refuses commands that reach it anyway, so
+  // nothing else changes the document, the tree or the command's own state meanwhile.
+  // Runs nest; when the last ends, the focus goes back where it was.
+  void BeginCommandRun();
+  void EndCommandRun();
+  // A command run for as long as it lives.
+  struct CommandRun {
+    explicit CommandRun(CMainDlg& dialog) : dialog(dialog) { dialog.BeginCommandRun(); }
+    ~CommandRun() { dialog.EndCommandRun(); }
+    CommandRun(const CommandRun&) = delete;
+    CommandRun& operator=(const CommandRun&) = delete;
+    CMainDlg& dialog;
+  };
   void ShowReportMessage(const char* text);
   void SaveReport(const std::string& path, const std::string& text);
   std::optional<std::string> ChooseReportFile(bool bookmarkExport);
   void SaveThumbnailReport(bool byLevel);
-  // Around a banner command that pumps messages while it walks the pages: the dialog
-  // takes no input and refuses commands until EndBannerRun.
+  // A command run around a banner command that pumps while it walks the pages.
   void BeginBannerRun();
   // With `pagesChanged`, the tree is rebuilt from the document first.
   void EndBannerRun(bool pagesChanged);
@@ -211,6 +223,8 @@ class CMainDlg : public CDialog {
   // Raised while a bulk change of check boxes moves the tree's selection and puts it
   // back: the bookmark's page is not shown for that.
   int quietSelection_ = 0;
+  int commandRuns_ = 0;
+  HWND focusBeforeRun_ = nullptr;
 
   DECLARE_MESSAGE_MAP(CMainDlg, CDialog)
 };

@@ -10,6 +10,7 @@
 #include "host/print_notification.h"
 #include "main_dlg.h"
 #include "print/index_layout.h"
+#include "print/print_list.h"
 #include "print/print_params.h"
 #include "printing_dlg.h"
 
@@ -29,10 +30,24 @@ std::string IndexFilePath() {
 
 }  // namespace
 
+// A second "&Print" while a job runs is refused: the job pumps messages while the host
+// prints, and a job started inside it would print into the middle of this one.
 void CMainDlg::OnPrint() {
   UpdateData(true);
+  {
+    const CommandRun run(*this);
+    PrintJob();
+  }
+  UpdateData(false);
+  if (!silentPrint && printNotified)
+    MessageBoxA(GetSafeHwnd(), "Printing Complete.", kMessageCaption, MB_OK);
+}
+
+void CMainDlg::PrintJob() {
   printNotified = false;
   const bool interactive = silentPrint == 0;
+  // The job's own list: nothing run by the pump can change or free it.
+  PrintList printList;
   {
     CPrintingDlg calculating(GetSafeHwnd());
     calculating.ShowStatus("Calculating pages to print, please wait");
@@ -61,9 +76,6 @@ void CMainDlg::OnPrint() {
       PrintIndexFile(path, pages);
     }
   }
-  UpdateData(false);
-  if (!silentPrint && printNotified)
-    MessageBoxA(GetSafeHwnd(), "Printing Complete.", kMessageCaption, MB_OK);
 }
 
 bool CMainDlg::PrintPageRange(int first, int last, bool interactive) {

@@ -135,8 +135,11 @@ void CMainDlg::RefreshSelection(bool dropNested) {
   AppendTimingLine(FormatRefreshTiming(timing));
 }
 
+// A command run: the box clicked again while the pages are added would clear the page
+// lists this run goes on appending to.
 void CMainDlg::SelectThumbnails() {
   UpdateData(true);
+  const CommandRun run(*this);
   thumbnailPageList.clear();
   for (std::string& list : levelThumbnailPageLists) list.clear();
   const AVDoc doc = ActiveDocument();

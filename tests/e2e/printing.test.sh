@@ -65,6 +65,7 @@ print_case nested 1-10
 print_case list-order 1-4 5-6 && expect_job_pages list-order 2 2 "Page 5"
 print_case interactive 1-4 9-12 && expect_job_pages interactive 2 4 "Page 9"
 print_case cancel-first
+print_case print-again 1-4 9-12 && expect_job_pages print-again 2 4 "Page 9"
 if print_case stop 1-4 index; then
   expect_job_text stop 2 "Chapter One"
   expect_job_text stop 2 "Chapter Three"

@@ -30,5 +30,15 @@ if [ -f "$REPORTS_OUT/sample.tree" ]; then
   python3 "$here/report_oracle.py" csv "$REPORTS_OUT/names-nested.csv" "$REPORTS_OUT/sample.tree" nested "${chapters[@]}" ||
     fail "names-nested.csv does not read back"
 fi
+run_case "$here/reports" thumbnails-again
+if [ -f "$REPORTS_OUT/thumbnails-again.txt" ]; then
+  for kind in "" -by-level; do
+    cmp -s "$REPORTS_OUT/thumbnails-once$kind.txt" "$REPORTS_OUT/thumbnails-again$kind.txt" ||
+      fail "thumbnails clicked again: thumbnails-again$kind.txt differs from a single click's"
+  done
+  [ -n "$(tr -d '\r\n' <"$REPORTS_OUT/thumbnails-once.txt")" ] || fail "thumbnails-once.txt lists no page"
+  [ -z "$(tr ',' '\n' <"$REPORTS_OUT/thumbnails-once.txt" | tr -d '\r' | grep . | sort | uniq -d)" ] ||
+    fail "thumbnails-once.txt lists a page twice"
+fi
 [ -e "$REPORTS_OUT/no-such-folder" ] && fail "an export made a folder"
 exit "$failures"

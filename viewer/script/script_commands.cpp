@@ -86,6 +86,7 @@ std::vector<CommandSpec> BuildTable() {
       {"expect-list", Command::ExpectList, "expect-list ID ITEMS|none",
        {Form({Id(), {ArgKind::ItemList, "ITEMS|none", {}}})}},
       {"command", Command::MenuCommand, "command ID", {Form({Id()})}},
+      {"post-click", Command::PostClick, "post-click ID", {Form({Id()})}},
       {"expect-menu-command", Command::ExpectMenuCommand, "expect-menu-command ID LABEL",
        {Form({Id(), Text("LABEL")})}},
       {"key", Command::Key, "key enter|escape|space|tab|up|down|left|right",

@@ -14,7 +14,7 @@ enum class Command {
   WaitWindow, WaitGone, ExpectNoWindow, ExpectWindowCount, CloseBox,
   Resize, Maximize, ExpectRect, ExpectRectDlu,
   Click, SetText, ExpectText, Check, ExpectCheck, ExpectEnabled, Choose, ExpectList,
-  MenuCommand, ExpectMenuCommand, Key, ExpectFocus, ExpectTabOrder,
+  MenuCommand, PostClick, ExpectMenuCommand, Key, ExpectFocus, ExpectTabOrder,
   TreeTick, TreeTickAndLeave, TreeClick, ExpectTree, ExpectTreeCount, ExpectTreeLabel,
   ExpectTreeLabelLength, ExpectTreeDepth, ExpectTreeExpanded, ExpectTreeFile, SaveTree,
   AnswerBox, ExpectNoBox, ExpectTooltip, AnswerFile, AnswerColour, AnswerPrint,

@@ -64,6 +64,7 @@ StepOutcome RunStep(DriverContext& context, const Step& step) {
     case Command::Choose: RunChoose(context, step); break;
     case Command::ExpectList: RunExpectList(context, step); break;
     case Command::MenuCommand: RunMenuCommand(context, step); break;
+    case Command::PostClick: RunPostClick(context, step); break;
     case Command::ExpectMenuCommand: RunExpectMenuCommand(context, step); break;
     case Command::Key: RunKey(context, step); break;
     case Command::ExpectFocus: RunExpectFocus(context, step); break;

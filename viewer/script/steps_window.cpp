@@ -216,6 +216,15 @@ void RunMenuCommand(DriverContext& context, const Step& step) {
   PostAndSync(context, target, WM_COMMAND, MAKEWPARAM(id, 0), 0);
 }
 
+// Whatever the target's state: a click that was already queued when the target became
+// busy arrives like this.
+void RunPostClick(DriverContext& context, const Step& step) {
+  const int id = NumberArg(step, 0);
+  HWND control = WaitForControl(context, id);
+  PostAndSync(context, GetParent(control), WM_COMMAND, MAKEWPARAM(id, BN_CLICKED),
+              reinterpret_cast<LPARAM>(control));
+}
+
 void RunExpectMenuCommand(DriverContext& context, const Step& step) {
   const int id = NumberArg(step, 0);
   HWND target = context.target();
