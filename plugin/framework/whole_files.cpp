@@ -2,9 +2,11 @@
 
 #include <cstdio>
 
+#include "file_swap.h"
+
 bool WriteWholeFile(const std::string& path, const std::string& bytes) {
-  std::FILE* file = std::fopen(path.c_str(), "wb");
-  if (!file) return false;
-  const bool written = std::fwrite(bytes.data(), 1, bytes.size(), file) == bytes.size();
-  return std::fclose(file) == 0 && written;
+  CNewFileBeside file;
+  if (!file.Create(path)) return false;
+  if (std::fwrite(bytes.data(), 1, bytes.size(), file.file()) != bytes.size()) file.Fail();
+  return file.Commit();
 }

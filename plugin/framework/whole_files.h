@@ -1,7 +1,8 @@
-// Files read and written whole, by the standard library's buffered files.
+// Files written whole, by the standard library's buffered files.
 #pragma once
 
 #include <string>
 
-// The file is written whole or reported as not written.
+// The file is written whole in the place of the one at `path`, or not at all (false):
+// the file that was there then stays exactly as it was.
 bool WriteWholeFile(const std::string& path, const std::string& bytes);

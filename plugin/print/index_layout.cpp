@@ -120,7 +120,6 @@ void WriteIndexEntries(IndexPdfWriter& writer, BookmarkModel& model,
 
 int BuildIndexDocument(IndexPdfWriter& writer, const std::string& path, BookmarkModel& model,
                        const SetupSettings& settings) {
-  // The counting pass leaves an empty file, which the writing pass overwrites.
   writer.setCountOnly(true);
   int64_t kids = 1;
   for (int pass = 0; pass < 2; ++pass) {

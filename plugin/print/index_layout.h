@@ -23,6 +23,6 @@ void WriteIndexEntries(IndexPdfWriter& writer, BookmarkModel& model, const Setup
 
 // Writes the index document to `path`: a counting pass that learns the number of
 // pages, then the writing pass. Returns the number of pages, counted even when the
-// file cannot be created.
+// file cannot be written (the writer's written() then says so).
 int BuildIndexDocument(IndexPdfWriter& writer, const std::string& path, BookmarkModel& model,
                        const SetupSettings& settings);

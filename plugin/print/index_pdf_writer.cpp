@@ -59,10 +59,11 @@ IndexPdfWriter::~IndexPdfWriter() { close(); }
 
 bool IndexPdfWriter::open(const std::string& path) {
   close();
+  written_ = false;
   pageCount_ = 0;
   pageObjects_.assign(1, 0);
-  file_ = std::fopen(path.c_str(), "wb");
-  if (file_ != nullptr && !countOnly_) write("%PDF-1.4\r\n");
+  newFile_.Create(path);
+  if (isOpen() && !countOnly_) write("%PDF-1.4\r\n");
   objectCount_ = 0;
   offsets_.assign(1, 0);
   fontObject_ = 0;
@@ -79,7 +80,7 @@ bool IndexPdfWriter::catalog() {
 }
 
 bool IndexPdfWriter::outlines() {
-  if (isOpen()) std::fflush(file_);
+  if (isOpen()) std::fflush(file());
   const int64_t object = beginObject();
   write(Printf("%lld 0 obj\r\n<< /Type /Outlines\r\n/First %lld 0 R\r\n/Last %lld 0 R\r\n"
                "/Count 1\r\n>>\r\nendobj\r\n",
@@ -91,7 +92,7 @@ bool IndexPdfWriter::pageTree(int64_t kidsCount) {
   const int64_t object = beginObject();
   pagesObject_ = object;
   write(Printf("%lld 0 obj\r\n<< /Type /Pages\r\n/Kids [", Long(object)));
-  if (isOpen()) std::fflush(file_);
+  if (isOpen()) std::fflush(file());
   kidsPosition_ = position();
   kidsPlaceholders_ = kidsCount < 0 ? 0 : kidsCount;
   // The pages follow the page tree and the first font: page i (from 0) is 3 + 2 + 4i.
@@ -163,19 +164,24 @@ bool IndexPdfWriter::finish() {
   if (wasOpen && !countOnly_) {
     const std::string digits = CountDigits(pageCount_);
     if (digits.size() == 8) {
-      std::fflush(file_);
-      std::fseek(file_, static_cast<long>(countPosition_), SEEK_SET);
+      std::fflush(file());
+      if (std::fseek(file(), static_cast<long>(countPosition_), SEEK_SET) != 0) newFile_.Fail();
       write(digits);
     }
     if (pageCount_ == kidsPlaceholders_) {
       const std::string kids = KidsText(pageObjects_, pageCount_);
-      std::fflush(file_);
-      std::fseek(file_, static_cast<long>(kidsPosition_), SEEK_SET);
+      std::fflush(file());
+      if (std::fseek(file(), static_cast<long>(kidsPosition_), SEEK_SET) != 0) newFile_.Fail();
       write(kids);
     }
   }
-  close();
-  return wasOpen;
+  if (!wasOpen) return false;
+  if (countOnly_) {
+    close();
+    return true;
+  }
+  written_ = newFile_.Commit();
+  return written_;
 }
 
 bool IndexPdfWriter::contentHasRoomFor(size_t bytes) const {
@@ -199,19 +205,14 @@ int64_t IndexPdfWriter::beginObject() {
 }
 
 void IndexPdfWriter::write(const std::string& bytes) {
-  if (file_ == nullptr || countOnly_) return;
-  std::fwrite(bytes.data(), 1, bytes.size(), file_);
+  if (!isOpen() || countOnly_) return;
+  if (std::fwrite(bytes.data(), 1, bytes.size(), file()) != bytes.size()) newFile_.Fail();
 }
 
 int64_t IndexPdfWriter::position() const {
-  if (file_ == nullptr) return 0;
-  const long at = std::ftell(file_);
+  if (!isOpen()) return 0;
+  const long at = std::ftell(file());
   return at < 0 ? 0 : at;
 }
 
-void IndexPdfWriter::close() {
-  if (file_ == nullptr) return;
-  std::fflush(file_);
-  std::fclose(file_);
-  file_ = nullptr;
-}
+void IndexPdfWriter::close() { newFile_.Discard(); }

@@ -14,6 +14,8 @@
 #include <string_view>
 #include <vector>
 
+#include "framework/file_swap.h"
+
 // The text operators one page's content stream holds (a 64 KiB buffer with its
 // terminating zero).
 inline constexpr size_t kIndexContentCapacity = 65535;
@@ -53,12 +55,16 @@ class IndexPdfWriter {
   bool endPage();
   void resetContent();
   // The cross-reference table and trailer; then the page tree's count and kids are
-  // written over their placeholders, and the file is closed.
+  // written over their placeholders, and the file is closed. The file is written
+  // beside the path and takes its place only here, whole: false, the file at the path
+  // untouched, when a write failed. In countOnly mode nothing takes the path's place.
   bool finish();
 
   void setCountOnly(bool countOnly) { countOnly_ = countOnly; }
   bool countOnly() const { return countOnly_; }
-  bool isOpen() const { return file_ != nullptr; }
+  // Whether the last finish() out of countOnly mode put the whole file in the path's place.
+  bool written() const { return written_; }
+  bool isOpen() const { return file() != nullptr; }
   // Whether `bytes` more bytes of text operators fit the current content.
   bool contentHasRoomFor(size_t bytes) const;
 
@@ -81,9 +87,12 @@ class IndexPdfWriter {
   int64_t beginObject();
   void write(const std::string& bytes);
   int64_t position() const;
+  // Discards a file not finished.
   void close();
+  std::FILE* file() const { return newFile_.file(); }
 
-  std::FILE* file_ = nullptr;
+  CNewFileBeside newFile_;
+  bool written_ = false;
   bool countOnly_ = true;
   int64_t objectCount_ = 0;
   // By object number; grows with the objects, so any number of them is recorded.

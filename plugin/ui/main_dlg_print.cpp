@@ -73,7 +73,12 @@ void CMainDlg::PrintJob() {
       AlertNote("Invalid File: index.pdf");
     } else {
       const int pages = BuildIndexDocument(indexWriter, path, model, setup);
-      PrintIndexFile(path, pages);
+      // The index file of an earlier job may still be there: it is not printed.
+      if (indexWriter.written()) {
+        PrintIndexFile(path, pages);
+      } else {
+        AlertNote("Invalid File: " + path);
+      }
     }
   }
 }

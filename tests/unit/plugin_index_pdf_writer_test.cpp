@@ -8,9 +8,7 @@
 #include <cstdint>
 #include <cstdio>
 #include <cstdlib>
-#include <fstream>
 #include <memory>
-#include <sstream>
 #include <string>
 #include <vector>
 
@@ -18,6 +16,7 @@
 #include "print/index_layout.h"
 #include "print/index_pdf_writer.h"
 #include "settings/print_settings.h"
+#include "written_files.h"
 
 namespace {
 
@@ -57,13 +56,6 @@ SetupSettings PlainSettings() {
 
 std::string TempPath(const std::string& name) {
   return testing::TempDir() + "tessaly_index_" + name + ".pdf";
-}
-
-std::string FileBytes(const std::string& path) {
-  std::ifstream in(path, std::ios::binary);
-  std::ostringstream bytes;
-  bytes << in.rdbuf();
-  return bytes.str();
 }
 
 bool PassesQpdfCheck(const std::string& path) {
@@ -238,6 +230,29 @@ TEST(PluginIndexPdfWriter, AFileThatCannotBeCreatedStillCountsItsPages) {
   auto model = NumberedModel(66);
   EXPECT_EQ(BuildIndexDocument(writer, path, *model, PlainSettings()), 2);
   EXPECT_EQ(std::fopen(path.c_str(), "rb"), nullptr);
+}
+
+// The index of a job that cannot be written whole must not let the index of an
+// earlier job be printed in its place.
+TEST(PluginIndexPdfWriter, AnIndexThatCannotBeWrittenLeavesTheEarlierOneAndSaysSo) {
+  char folderName[] = "/tmp/tessaly-index-XXXXXX";
+  ASSERT_NE(mkdtemp(folderName), nullptr);
+  const std::string folder = folderName;
+  const std::string path = folder + "/index.pdf";
+  const SetupSettings settings = PlainSettings();
+  auto small = NumberedModel(3);
+  IndexPdfWriter writer;
+  BuildIndexDocument(writer, path, *small, settings);
+  ASSERT_TRUE(writer.written());
+  const std::string earlier = FileBytes(path);
+  auto large = NumberedModel(400);
+  {
+    const FileSizeLimit disk(earlier.size());
+    EXPECT_GT(BuildIndexDocument(writer, path, *large, settings), 1);
+  }
+  EXPECT_FALSE(writer.written());
+  EXPECT_EQ(FileBytes(path), earlier);
+  EXPECT_EQ(FolderEntries(folder), std::vector<std::string>{"index.pdf"});
 }
 
 // One line per page (the page is lower than a line), so 1001 pages and 4007 objects,

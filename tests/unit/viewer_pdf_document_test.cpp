@@ -13,7 +13,10 @@
 
 #include "pdf/actions.h"
 #include "pdf/destinations.h"
+#include "core/host_error.h"
+#include "core/unix_files.h"
 #include "temp_pdf.h"
+#include "written_files.h"
 
 namespace viewer::pdf {
 namespace {
@@ -395,6 +398,38 @@ TEST_F(PdfDocumentTest, ReadingAheadGoesInSlicesAndChangesNothing) {
   for (int i : {0, 40, 79}) {
     EXPECT_EQ(saved.getRoot().getKey("/Extra" + std::to_string(i)).getKey("/N").getIntValue(), i);
   }
+}
+
+// A save that fills the disk, over another file or over the document's own, leaves
+// that file as it was and is reported; a save that fits replaces it whole.
+TEST_F(PdfDocumentTest, ASaveThatFillsTheDiskLeavesTheFileAsItWas) {
+  for (int i = 0; i < 40; ++i) {
+    Put("/Filler" + std::to_string(i), QPDFObjectHandle::newString(std::string(200, 'f')));
+  }
+  auto doc = Open();
+  const std::string other = path_ + ".other";
+  const std::string previous = "%PDF-1.4 an earlier save\n";
+  std::FILE* file = std::fopen(other.c_str(), "wb");
+  ASSERT_NE(file, nullptr);
+  std::fputs(previous.c_str(), file);
+  std::fclose(file);
+  const std::string own = FileBytes(path_);
+  {
+    const FileSizeLimit disk(4096);
+    EXPECT_THROW(doc->SaveAs(other), core::HostError);
+    EXPECT_THROW(doc->SaveAs(path_), core::HostError);
+  }
+  EXPECT_EQ(FileBytes(other), previous);
+  EXPECT_EQ(FileBytes(path_), own);
+  const std::string folder = core::FolderOf(path_);
+  for (const std::string& name : FolderEntries(folder)) {
+    EXPECT_EQ(name.find(core::FileNameOf(path_) + ".~"), std::string::npos) << name << " was left";
+  }
+  doc->SaveAs(other);
+  QPDF saved;
+  saved.processFile(other.c_str());
+  std::remove(other.c_str());
+  EXPECT_EQ(saved.getAllPages().size(), 5u);
 }
 
 TEST_F(PdfDocumentTest, ReadingAheadADamagedFileReadsWhatItCan) {

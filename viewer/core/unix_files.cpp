@@ -1,7 +1,9 @@
 #include "core/unix_files.h"
 
 #include <dirent.h>
+#include <fcntl.h>
 #include <sys/stat.h>
+#include <unistd.h>
 
 #include <algorithm>
 #include <cstdio>
@@ -56,6 +58,44 @@ bool IsSameFile(const std::string& first, const std::string& second) {
 
 bool RenameFile(const std::string& from, const std::string& to) {
   return std::rename(from.c_str(), to.c_str()) == 0;
+}
+
+namespace {
+
+// Names taken by files of earlier runs that ended before their rename are passed over.
+constexpr int kNameTries = 100;
+
+std::FILE* CreateFileBeside(const std::string& target, std::string* path) {
+  for (int n = 1; n <= kNameTries; ++n) {
+    *path = target + ".~" + std::to_string(n) + ".tmp";
+    const int fd = open(path->c_str(), O_CREAT | O_EXCL | O_WRONLY | O_CLOEXEC, 0666);
+    if (fd < 0) continue;
+    if (std::FILE* file = fdopen(fd, "wb")) return file;
+    close(fd);
+    std::remove(path->c_str());
+    return nullptr;
+  }
+  return nullptr;
+}
+
+}  // namespace
+
+bool WriteFileWhole(const std::string& target, const std::function<void(std::FILE*)>& write) {
+  std::string path;
+  std::FILE* file = CreateFileBeside(target, &path);
+  if (!file) return false;
+  try {
+    write(file);
+  } catch (...) {
+    std::fclose(file);
+    std::remove(path.c_str());
+    throw;
+  }
+  const bool written = !std::ferror(file) && std::fflush(file) == 0 && fsync(fileno(file)) == 0;
+  const bool closed = std::fclose(file) == 0;
+  if (written && closed && RenameFile(path, target)) return true;
+  std::remove(path.c_str());
+  return false;
 }
 
 }  // namespace viewer::core

@@ -3,6 +3,8 @@
 // the Linux standard library they link against does not match.
 #pragma once
 
+#include <cstdio>
+#include <functional>
 #include <string>
 #include <vector>
 
@@ -21,5 +23,10 @@ std::vector<std::string> FilesWithExtension(const std::string& folder,
 // Whether both paths name one existing file.
 bool IsSameFile(const std::string& first, const std::string& second);
 bool RenameFile(const std::string& from, const std::string& to);
+// Writes a file whole in the place of `target`, or not at all: `write` fills a new file
+// beside it, which takes the target's place only once every byte is on the disk. False,
+// with the target as it was and nothing left beside it, when a step failed; when
+// `write` throws, the new file is removed and the exception goes on.
+bool WriteFileWhole(const std::string& target, const std::function<void(std::FILE*)>& write);
 
 }  // namespace viewer::core

@@ -229,23 +229,23 @@ PDPerms PdfDocument::Permissions() {
   return perms;
 }
 
+// Written beside the target and moved into place whole, so a full disk leaves the
+// file that was there as it was. qpdf goes on reading objects from its input file,
+// which a save over it replaces but does not change.
 void PdfDocument::SaveAs(const std::string& unixPath) {
-  // qpdf keeps reading objects from its input file, so a document saved over its own
-  // file is written beside it first and then moved into place.
   const bool overSource = core::IsSameFile(unixPath, path_);
-  const std::string target = overSource ? unixPath + ".saving" : unixPath;
+  bool saved = false;
   try {
     SyncQpdfPages();
-    QPDFWriter writer(*qpdf_, target.c_str());
-    writer.write();
+    saved = core::WriteFileWhole(unixPath, [&](std::FILE* file) {
+      QPDFWriter writer(*qpdf_, unixPath.c_str(), file, false);
+      writer.write();
+    });
   } catch (const std::exception& e) {
-    std::remove(target.c_str());
     throw core::HostError(kHostErrGeneral, "cannot write " + unixPath + ": " + e.what());
   }
-  if (overSource) {
-    if (!core::RenameFile(target, unixPath)) throw core::HostError(kHostErrGeneral, "cannot replace " + unixPath);
-    storedPages_.clear();
-  }
+  if (!saved) throw core::HostError(kHostErrGeneral, "cannot write " + unixPath);
+  if (overSource) storedPages_.clear();
 }
 
 std::string PdfDocument::WriteForDisplay() {
