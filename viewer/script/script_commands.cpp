@@ -63,6 +63,7 @@ std::vector<CommandSpec> BuildTable() {
       {"wait-window", Command::WaitWindow, "wait-window CAPTION", {Form({Text("CAPTION")})}},
       {"wait-gone", Command::WaitGone, "wait-gone", {Form({})}},
       {"close-box", Command::CloseBox, "close-box", {Form({})}},
+      {"expect-font", Command::ExpectFont, "expect-font FACE", {Form({Text("FACE")})}},
       {"expect-no-window", Command::ExpectNoWindow, "expect-no-window CAPTION",
        {Form({Text("CAPTION")})}},
       {"expect-window-count", Command::ExpectWindowCount, "expect-window-count CAPTION N",

@@ -11,7 +11,7 @@ enum class Command {
   Menu, ExpectMenu, Button, ExpectButton, ExpectButtonBefore,
   ExpectPlugin, ExpectTool, ExpectNoTool, ExpectNotification,
   ExpectPages, ExpectPage, ExpectThumbs, ExpectThumbsShown, ExpectLayers,
-  WaitWindow, WaitGone, ExpectNoWindow, ExpectWindowCount, CloseBox,
+  WaitWindow, WaitGone, ExpectNoWindow, ExpectFont, ExpectWindowCount, CloseBox,
   Resize, Maximize, ExpectRect, ExpectRectDlu,
   Click, SetText, ExpectText, Check, ExpectCheck, ExpectEnabled, Choose, ExpectList,
   MenuCommand, PostClick, ExpectMenuCommand, Key, ExpectFocus, ExpectTabOrder,

@@ -50,6 +50,7 @@ StepOutcome RunStep(DriverContext& context, const Step& step) {
     case Command::WaitGone: RunWaitGone(context, step); break;
     case Command::CloseBox: RunCloseBox(context, step); break;
     case Command::ExpectNoWindow: RunExpectNoWindow(context, step); break;
+    case Command::ExpectFont: RunExpectFont(context, step); break;
     case Command::ExpectWindowCount: RunExpectWindowCount(context, step); break;
     case Command::Resize: RunResize(context, step); break;
     case Command::Maximize: RunMaximize(context, step); break;

@@ -34,6 +34,7 @@ void RunCheck(DriverContext& context, const Step& step);
 void RunExpectCheck(DriverContext& context, const Step& step);
 void RunExpectEnabled(DriverContext& context, const Step& step);
 void RunMenuCommand(DriverContext& context, const Step& step);
+void RunExpectFont(DriverContext& context, const Step& step);
 void RunPostClick(DriverContext& context, const Step& step);
 void RunExpectMenuCommand(DriverContext& context, const Step& step);
 void RunKey(DriverContext& context, const Step& step);

@@ -93,6 +93,25 @@ void RunWaitGone(DriverContext& context, const Step& step) {
   context.popTarget();
 }
 
+// A face the system does not have is stood in for by another, whose name the device
+// context then gives.
+void RunExpectFont(DriverContext&, const Step& step) {
+  const std::string& face = step.args[0];
+  LOGFONTA wanted{};
+  wanted.lfHeight = -16;
+  wanted.lfCharSet = DEFAULT_CHARSET;
+  lstrcpynA(wanted.lfFaceName, face.c_str(), LF_FACESIZE);
+  HFONT font = CreateFontIndirectA(&wanted);
+  HDC dc = GetDC(nullptr);
+  HGDIOBJ previous = SelectObject(dc, font);
+  char got[LF_FACESIZE] = {};
+  GetTextFaceA(dc, sizeof got, got);
+  SelectObject(dc, previous);
+  ReleaseDC(nullptr, dc);
+  DeleteObject(font);
+  if (face != got) Fail("the system has no font " + Quoted(face) + ": " + Quoted(got) + " stands in for it");
+}
+
 void RunExpectNoWindow(DriverContext& context, const Step& step) {
   WaitFor(context, [&]() -> std::string {
     return FindTopWindowByCaption(step.args[0]) ? "a window captioned " + Quoted(step.args[0]) +
