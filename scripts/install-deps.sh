@@ -18,6 +18,8 @@ packages=(
   clang libclang-rt-14-dev llvm
   # a real print system for the printing tests
   cups-daemon cups-client printer-driver-cups-pdf
+  # the Windows installers, and a reader of them for the tests
+  nsis p7zip-full
   fp-utils-3.2.2
   python3
   # manuals nobody here wrote, for the real-world outline test

@@ -1,0 +1,84 @@
+#!/usr/bin/env bash
+# Tessaly-Setup-x64.exe on a machine of its own (a fresh wine prefix and a copy of the
+# viewer): a silent installation puts the files and the "App Paths" key there and the
+# viewer's dialog loads the installed settings; an installation over a changed
+# Default.ppf keeps it (this version's defaults go beside it); the silent uninstaller
+# takes away exactly what was installed and the keys, and nothing else.
+set -uo pipefail
+here=$(cd "$(dirname "$0")" && pwd)
+root=$(cd "$here/../.." && pwd)
+: "${TESSALY_BUILD:?TESSALY_BUILD must name the build folder}"
+source "$here/cases.sh"
+setup="$TESSALY_BUILD/plugin-x64/Tessaly-Setup-x64.exe"
+data="$root/plugin/data"
+
+# The machine: what a build folder holds for the viewer, with a prefix of its own.
+machine=$(fresh_output installer)/machine
+plug_ins="$machine/stage/viewer/plug_ins"
+mkdir -p "$plug_ins" "$machine/stage/sample"
+cp "$TESSALY_BUILD/stage/viewer/viewer.exe.so" "$machine/stage/viewer/"
+cp "$TESSALY_BUILD/stage/sample/manual.pdf" "$machine/stage/sample/"
+export TESSALY_BUILD=$machine
+source "$root/scripts/wine-env.sh"
+"$root/scripts/make-prefix.sh" >/dev/null
+plug_ins_win=$(winpath "$plug_ins")
+app_paths='HKLM\SOFTWARE\Microsoft\Windows\CurrentVersion\App Paths\Tessaly.api'
+uninstall='HKLM\SOFTWARE\Microsoft\Windows\CurrentVersion\Uninstall\Tessaly'
+
+# What the host's plug-ins folder held before: another plug-in and a page-sizes file of
+# the user's own.
+printf 'another plug-in' >"$plug_ins/other.api"
+{ cat "$data/PDFPageSizes.ini"; grep '^SIZE;Letter;' "$data/PDFPageSizes.ini" | sed 's/;Letter;/;Installed here;/'; } \
+  >"$plug_ins/PDFPageSizes.ini"
+before=$(mktemp -d)
+cp -p "$plug_ins"/* "$before/"
+trap 'rm -rf "$before"' EXIT
+
+install() { "$WINE64" "$setup" /S "/D=$plug_ins_win" && "$WINESERVER" -w; }
+# key_value KEY [VALUE]: the data of the key's value (its default value without VALUE).
+key_value() {
+  local query
+  if [ $# -eq 2 ]; then query=$("$WINE64" reg query "$1" /v "$2" 2>/dev/null)
+  else query=$("$WINE64" reg query "$1" /ve 2>/dev/null); fi
+  sed -n 's/^ *[^ ].*REG_[A-Z_]* *//p' <<<"$query" | tr -d '\r'
+}
+
+install || fail "the silent installation failed"
+for file in tessaly.api Tessaly.chm Default.ppf Default.ban Tessaly-Uninstall.exe; do
+  [ -f "$plug_ins/$file" ] || fail "the installation left no $file"
+done
+cmp -s "$plug_ins/tessaly.api" "$(dirname "$setup")/tessaly.api" ||
+  fail "the installed tessaly.api is not the x86_64 build"
+cmp -s "$plug_ins/Default.ppf" "$data/Default.ppf" || fail "the installed Default.ppf is not the shipped one"
+cmp -s "$plug_ins/PDFPageSizes.ini" "$before/PDFPageSizes.ini" || fail "the user's PDFPageSizes.ini was replaced"
+cmp -s "$plug_ins/PDFPageSizes.ini.new" "$data/PDFPageSizes.ini" || fail "the new page sizes are not beside the user's"
+[ "$(key_value "$app_paths")" = "$plug_ins_win\\Tessaly.api" ] ||
+  fail "the App Paths key holds \"$(key_value "$app_paths")\", not the installed plug-in's path"
+[ "$(key_value "$uninstall" UninstallString)" = "\"$plug_ins_win\\Tessaly-Uninstall.exe\"" ] ||
+  fail "the uninstaller is not registered in the list of programs"
+
+# The dialog finds the installation folder and loads the settings installed there.
+sed -i 's/^SELECTTEXT;.*/SELECTTEXT;Installed here/' "$plug_ins/Default.ppf"
+run_case "$here/installer" installed
+
+# Installed again over the changed Default.ppf: it is kept, the defaults go beside it.
+changed=$(mktemp)
+cp "$plug_ins/Default.ppf" "$changed"
+install || fail "the second installation failed"
+cmp -s "$plug_ins/Default.ppf" "$changed" || fail "the second installation replaced the changed Default.ppf"
+cmp -s "$plug_ins/Default.ppf.new" "$data/Default.ppf" || fail "the second installation put no Default.ppf.new beside it"
+rm -f "$changed"
+
+# Uninstalled silently: what was there before the installation is left, byte for byte.
+"$WINE64" "$plug_ins_win\\Tessaly-Uninstall.exe" /S
+# The uninstaller goes on from a copy of itself: wait until it has ended.
+"$WINESERVER" -w
+left=$(cd "$plug_ins" && ls -A | sort | tr '\n' ' ')
+[ "$left" = "PDFPageSizes.ini other.api " ] || fail "after the uninstallation the folder holds: $left"
+for file in other.api PDFPageSizes.ini; do
+  cmp -s "$plug_ins/$file" "$before/$file" || fail "the uninstallation changed $file"
+done
+[ -f "$machine/stage/viewer/viewer.exe.so" ] || fail "the uninstallation removed the viewer"
+"$WINE64" reg query "$app_paths" >/dev/null 2>&1 && fail "the App Paths key is still there"
+"$WINE64" reg query "$uninstall" >/dev/null 2>&1 && fail "the uninstaller is still registered"
+exit "$failures"
