@@ -1,0 +1,23 @@
+# The pure units (no Win32, no host) that native builds compile besides their own
+# sources, as absolute paths: the lists kept beside the plug-in, the viewer and the
+# script runner. Sets <all_var> to all of them and <plugin_var> to the plug-in's.
+function(tessaly_pure_sources all_var plugin_var)
+  set(PLUGIN_PURE_SOURCES "")
+  set(VIEWER_PURE_SOURCES "")
+  set(SCRIPT_PURE_SOURCES "")
+  foreach(list plugin/pure_sources.cmake viewer/pure_sources.cmake viewer/script/pure_sources.cmake)
+    if(EXISTS ${TESSALY_ROOT}/${list})
+      include(${TESSALY_ROOT}/${list})
+    endif()
+  endforeach()
+  set(all "")
+  set(plugin "")
+  foreach(src ${PLUGIN_PURE_SOURCES})
+    list(APPEND plugin ${TESSALY_ROOT}/${src})
+  endforeach()
+  foreach(src ${PLUGIN_PURE_SOURCES} ${VIEWER_PURE_SOURCES} ${SCRIPT_PURE_SOURCES})
+    list(APPEND all ${TESSALY_ROOT}/${src})
+  endforeach()
+  set(${all_var} ${all} PARENT_SCOPE)
+  set(${plugin_var} ${plugin} PARENT_SCOPE)
+endfunction()
