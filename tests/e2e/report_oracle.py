@@ -77,7 +77,9 @@ def expect(tree, out, found, titles):
     write(out, "selected.txt", text)
     write(out, "found.txt", found + "\r\n\r\n")
     top = top_of_ticked(items, ticked)
-    pages = [str(p) for (_, _, first, last), t in zip(items, top) if t for p in range(first, last + 1)]
+    # A page already selected is not selected again: each page once, where it first came.
+    pages = list(dict.fromkeys(
+        str(p) for (_, _, first, last), t in zip(items, top) if t for p in range(first, last + 1)))
     write(out, "thumbnails.txt", ",".join(pages) + "\r\n\r\n\r\n")
     write(out, "thumbnails-by-level.txt", "Level 0\r\n" + ",".join(pages) + "\r\n\r\n")
     rows = [item for item, t in zip(items, widened(items, top)) if t]

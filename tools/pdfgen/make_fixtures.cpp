@@ -12,12 +12,15 @@
 #include <sys/stat.h>
 #include <vector>
 
+#include "damaged_documents.h"
 #include "pdf_builder.h"
 
 namespace {
 
 using pdfgen::Bookmark;
 using pdfgen::DocumentSpec;
+using pdfgen::Item;
+using pdfgen::Keyed;
 using pdfgen::OutlineItem;
 using pdfgen::Target;
 using pdfgen::WrittenOutline;
@@ -38,21 +41,12 @@ OutlineItem WithTitleObject(OutlineItem item, const std::string& object) {
   return item;
 }
 
-OutlineItem Keyed(OutlineItem item, const std::string& key) {
-  item.key = key;
-  return item;
-}
-
 // A title of exactly length bytes: the lead text, then "0123456789" over and over.
 std::string LongTitle(const std::string& lead, size_t length) {
   std::string title = lead;
   for (size_t i = 0; title.size() < length; ++i) title += static_cast<char>('0' + i % 10);
   title.resize(length);
   return title;
-}
-
-QPDFObjectHandle& Item(WrittenOutline& written, const std::string& key) {
-  return written.items->at(key);
 }
 
 DocumentSpec NoOutline() { return Pages(12); }
@@ -458,6 +452,14 @@ int main(int argc, char** argv) {
     std::fprintf(stderr, "make-fixtures: banners-locked.pdf: %s\n", e.what());
     return 1;
   }
-  std::printf("%s: %zu fixture documents\n", folder.c_str(), Fixtures().size() + 1);
+  int damaged = 0;
+  try {
+    damaged = pdfgen::WriteDamagedDocuments(folder);
+  } catch (const std::exception& e) {
+    std::fprintf(stderr, "make-fixtures: %s\n", e.what());
+    return 1;
+  }
+  std::printf("%s: %zu fixture documents\n", folder.c_str(),
+              Fixtures().size() + 1 + static_cast<size_t>(damaged));
   return 0;
 }

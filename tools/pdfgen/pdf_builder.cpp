@@ -318,6 +318,15 @@ OutlineItem Bookmark(const std::string& title, int page, Target target,
   return item;
 }
 
+OutlineItem Keyed(OutlineItem item, const std::string& key) {
+  item.key = key;
+  return item;
+}
+
+QPDFObjectHandle& Item(WrittenOutline& written, const std::string& key) {
+  return written.items->at(key);
+}
+
 std::string Utf16Title(const std::string& utf8) {
   std::string out = "\xFE\xFF";
   for (size_t i = 0; i < utf8.size();) {

@@ -74,6 +74,12 @@ struct WrittenOutline {
   std::map<std::string, QPDFObjectHandle>* items = nullptr;  // by OutlineItem::key
 };
 
+// The item, with the key by which DocumentSpec::damage finds its dictionary.
+OutlineItem Keyed(OutlineItem item, const std::string& key);
+
+// The dictionary written for the item of that key.
+QPDFObjectHandle& Item(WrittenOutline& written, const std::string& key);
+
 struct DocumentSpec {
   std::vector<PageSpec> pages;
   std::vector<OutlineItem> outline;

@@ -77,6 +77,11 @@ std::unique_ptr<PdfDocument> PdfDocument::Open(const std::string& unixPath) {
   } catch (const std::exception& e) {
     throw core::HostError(kHostErrFileOpen, unixPath + ": " + e.what());
   }
+  // A catalog without a page tree leaves nothing to show (a tree without pages is a
+  // document whose first page is still to come).
+  if (!doc->qpdf_->getRoot().getKey("/Pages").isDictionary()) {
+    throw core::HostError(kHostErrFileOpen, unixPath + ": the document has no page tree");
+  }
   doc->serial_ = NewDocumentSerial();
   doc->slot_ = TakeDocumentSlot(doc.get());
   doc->handles_ = std::make_unique<ObjectHandles>(doc->slot_, doc->serial_);

@@ -29,9 +29,14 @@ std::string SpoolFolder() {
   return SpoolFolderFor(std::getenv("TESSALY_SPOOL"), core::FolderOf(UnixPathOf(module)));
 }
 
+std::string DefaultPrinter() {
+  const char* named = std::getenv("TESSALY_DEFAULT_PRINTER");
+  return named != nullptr && *named != '\0' ? named : kSpoolPrinterName;
+}
+
 void PrintDocument(DocWindow& doc, const PrintRequest& request) {
   PrintChoice choice;
-  choice.printer = kSpoolPrinterName;
+  choice.printer = DefaultPrinter();
   choice.firstPage = request.firstPage;
   choice.lastPage = request.lastPage;
   if (request.interactive) {
