@@ -51,4 +51,8 @@ set(VIEWER_PURE_SOURCES
   viewer/print/print_request.cpp
   viewer/print/spool_names.cpp
   viewer/print/spool_printer.cpp
+  viewer/render/page_sources.cpp
+  viewer/render/render_activity.cpp
+  viewer/render/render_book.cpp
+  viewer/render/render_limit.cpp
 )

@@ -11,6 +11,7 @@
 #include "app/registrations.h"
 #include "pdf/page_renderer.h"
 #include "pdf/pdf_document.h"
+#include "render/render_activity.h"
 
 namespace viewer {
 namespace {
@@ -24,6 +25,7 @@ constexpr int kLineStep = 40;
 }  // namespace
 
 PageView::~PageView() {
+  if (pending_ != 0) doc_.renderer().Cancel(pending_);
   if (rendered_ != nullptr) DeleteObject(rendered_);
 }
 
@@ -62,9 +64,13 @@ LRESULT CALLBACK PageView::WindowProc(HWND hwnd, UINT message, WPARAM wParam, LP
 
 LRESULT PageView::Handle(UINT message, WPARAM wParam, LPARAM lParam) {
   switch (message) {
-    case WM_PAINT:
+    case WM_PAINT: {
+      // From before the paint validates the window until the page is asked for, the
+      // script runner sees drawing under way.
+      render::PaintActivity painting;
       Paint();
       return 0;
+    }
     case WM_ERASEBKGND:
       return 1;  // Paint fills everything
     case WM_SIZE:
@@ -155,28 +161,40 @@ double PageView::Scale() const {
 
 void PageView::EnsureRendered() {
   auto& renderer = doc_.renderer();
+  if (page_ >= doc_.pdf().PageCount()) return;
   double width = 0, height = 0;
   if (renderer.DisplayedSize(page_, &width, &height)) {
     pageWidth_ = width;
     pageHeight_ = height;
   }
   const double scale = Scale();
-  if (page_ >= doc_.pdf().PageCount()) return;
   // A page keeps its rendering while it looks the same, wherever it moves.
   const pdf::PageLook look = doc_.pdf().LookOf(page_);
-  if (rendered_ != nullptr && renderedLook_ == look && std::abs(renderedScale_ - scale) < 1e-6) {
+  const auto sameScale = [scale](double other) { return std::abs(other - scale) < 1e-6; };
+  if (haveRendering_ && renderedLook_ == look && sameScale(renderedScale_)) {
+    if (pending_ != 0) renderer.Cancel(pending_);
+    pending_ = 0;
     return;
   }
+  if (pending_ != 0 && pendingLook_ == look && sameScale(pendingScale_)) return;
+  if (pending_ != 0) renderer.Cancel(pending_);
+  pendingLook_ = look;
+  pendingScale_ = scale;
+  pending_ = renderer.Request(page_, scale, true, this);
+}
+
+void PageView::PageRendered(pdf::RenderTicket ticket, pdf::RenderOutcome outcome,
+                            const pdf::RasterImage& image) {
+  if (ticket != pending_) return;
+  pending_ = 0;
   if (rendered_ != nullptr) DeleteObject(rendered_);
-  rendered_ = nullptr;
-  pdf::RasterImage image;
-  if (renderer.Render(page_, scale, &image)) {
-    rendered_ = BitmapFromRaster(image);
-    renderedWidth_ = image.width;
-    renderedHeight_ = image.height;
-  }
-  renderedLook_ = look;
-  renderedScale_ = scale;
+  rendered_ = outcome == pdf::RenderOutcome::Drawn ? BitmapFromRaster(image) : nullptr;
+  renderedWidth_ = image.width;
+  renderedHeight_ = image.height;
+  renderedLook_ = pendingLook_;
+  renderedScale_ = pendingScale_;
+  haveRendering_ = true;
+  if (hwnd_ != nullptr) InvalidateRect(hwnd_, nullptr, FALSE);
 }
 
 void PageView::UpdateScrollBars() {
@@ -244,17 +262,22 @@ void PageView::Paint() {
   DeleteObject(background);
 
   const double scale = Scale();
-  const int width = rendered_ != nullptr ? renderedWidth_ : static_cast<int>(pageWidth_ * scale);
-  const int height = rendered_ != nullptr ? renderedHeight_ : static_cast<int>(pageHeight_ * scale);
+  // What was rendered for the page as it looks now, if anything has come yet.
+  const bool current = haveRendering_ && pending_ == 0;
+  const bool drawn = current && rendered_ != nullptr;
+  const int width = drawn ? renderedWidth_ : static_cast<int>(pageWidth_ * scale);
+  const int height = drawn ? renderedHeight_ : static_cast<int>(pageHeight_ * scale);
   originX_ = width + 2 * kMargin <= client.right ? (client.right - width) / 2 : kMargin - scrollX_;
   originY_ = height + 2 * kMargin <= client.bottom ? (client.bottom - height) / 2 : kMargin - scrollY_;
   RECT shadow{originX_ + 3, originY_ + 3, originX_ + width + 3, originY_ + height + 3};
   FillRect(memory, &shadow, static_cast<HBRUSH>(GetStockObject(BLACK_BRUSH)));
-  if (rendered_ != nullptr) {
+  RECT page{originX_, originY_, originX_ + width, originY_ + height};
+  if (drawn) {
     DrawBitmap(memory, rendered_, originX_, originY_, width, height);
+  } else if (current) {
+    DrawPageNotDrawn(memory, page);
   } else {
-    RECT blank{originX_, originY_, originX_ + width, originY_ + height};
-    FillRect(memory, &blank, static_cast<HBRUSH>(GetStockObject(WHITE_BRUSH)));
+    DrawPageBeingDrawn(memory, page);
   }
   BitBlt(dc, 0, 0, client.right, client.bottom, memory, 0, 0, SRCCOPY);
   SelectObject(memory, oldCanvas);

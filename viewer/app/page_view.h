@@ -1,17 +1,20 @@
 // The page view of a document window (an AVPageView): the current page rendered by
-// poppler, with zoom, scrolling and page keys.
+// poppler on the document's render thread, with zoom, scrolling and page keys. Until
+// the page is drawn the view shows that it is being drawn, and a page that cannot be
+// drawn says so.
 #pragma once
 
 #include <windows.h>
 
 #include "host_types.h"
+#include "pdf/page_renderer.h"
 #include "pdf/pdf_document.h"
 
 namespace viewer {
 
 class DocWindow;
 
-class PageView {
+class PageView : public pdf::RenderClient {
  public:
   explicit PageView(DocWindow& doc) : doc_(doc) {}
   ~PageView();
@@ -43,6 +46,9 @@ class PageView {
   void PageToDevice(double x, double y, int* dx, int* dy) const;
   void DeviceToPage(int dx, int dy, double* x, double* y) const;
 
+  void PageRendered(pdf::RenderTicket ticket, pdf::RenderOutcome outcome,
+                    const pdf::RasterImage& image) override;
+
  private:
   static LRESULT CALLBACK WindowProc(HWND hwnd, UINT message, WPARAM wParam, LPARAM lParam);
   LRESULT Handle(UINT message, WPARAM wParam, LPARAM lParam);
@@ -63,11 +69,17 @@ class PageView {
   // Geometry of the shown page.
   double pageWidth_ = 612, pageHeight_ = 792;  // points, as displayed
   int originX_ = 0, originY_ = 0;              // device position of the page's top left
-  // The rendered page, kept while the page and the scale stay the same.
+  // The rendered page, kept while the page and the scale stay the same; a page that
+  // could not be drawn is kept as such (rendered_ null), so it is not asked for again.
+  bool haveRendering_ = false;
   HBITMAP rendered_ = nullptr;
   int renderedWidth_ = 0, renderedHeight_ = 0;
   pdf::PageLook renderedLook_;
   double renderedScale_ = 0;
+  // The rendering asked for and not yet come.
+  pdf::RenderTicket pending_ = 0;
+  pdf::PageLook pendingLook_;
+  double pendingScale_ = 0;
 };
 
 }  // namespace viewer

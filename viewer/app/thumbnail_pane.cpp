@@ -4,12 +4,14 @@
 
 #include <algorithm>
 #include <string>
+#include <vector>
 
 #include "app/doc_window.h"
 #include "app/guarded.h"
 #include "app/raster_bitmap.h"
 #include "pdf/page_renderer.h"
 #include "pdf/pdf_document.h"
+#include "render/render_activity.h"
 
 namespace viewer {
 namespace {
@@ -60,9 +62,13 @@ LRESULT CALLBACK ThumbnailPane::WindowProc(HWND hwnd, UINT message, WPARAM wPara
 
 LRESULT ThumbnailPane::Handle(UINT message, WPARAM wParam, LPARAM lParam) {
   switch (message) {
-    case WM_PAINT:
+    case WM_PAINT: {
+      // From before the paint validates the window until the pages are asked for, the
+      // script runner sees drawing under way.
+      render::PaintActivity painting;
       Paint();
       return 0;
+    }
     case WM_ERASEBKGND:
       return 1;
     case WM_SIZE:
@@ -161,47 +167,86 @@ void ThumbnailPane::ScrollTo(int position) {
   InvalidateRect(hwnd_, nullptr, FALSE);
 }
 
+void ThumbnailPane::DropThumbnail(uint64_t object) {
+  const auto found = thumbs_.find(object);
+  if (found == thumbs_.end()) return;
+  if (found->second.bitmap != nullptr) DeleteObject(found->second.bitmap);
+  if (found->second.pending != 0) {
+    doc_.renderer().Cancel(found->second.pending);
+    pending_.erase(found->second.pending);
+  }
+  thumbs_.erase(found);
+}
+
 void ThumbnailPane::DropThumbnails() {
-  for (auto& [page, thumb] : thumbs_) {
+  for (auto& [object, thumb] : thumbs_) {
     if (thumb.bitmap != nullptr) DeleteObject(thumb.bitmap);
+    if (thumb.pending != 0) doc_.renderer().Cancel(thumb.pending);
   }
   thumbs_.clear();
+  pending_.clear();
+}
+
+void ThumbnailPane::DropPendingOutside(int first, int last) {
+  std::vector<uint64_t> away;
+  for (const auto& [ticket, object] : pending_) {
+    const Thumb& thumb = thumbs_.at(object);
+    if (thumb.page < first || thumb.page > last) away.push_back(object);
+  }
+  for (uint64_t object : away) DropThumbnail(object);
 }
 
 // Thumbnails are kept by page object, so pages moved on by an insertion keep theirs,
 // and each is made again only when its page looks different.
-HBITMAP ThumbnailPane::Thumbnail(int page, int* width, int* height) {
+const ThumbnailPane::Thumb& ThumbnailPane::Thumbnail(int page) {
   if (thumbs_.size() > kMaxCachedThumbs) DropThumbnails();
   const pdf::PageLook look = doc_.pdf().LookOf(page);
   auto found = thumbs_.find(look.object);
   if (found != thumbs_.end() && !(found->second.look == look)) {
-    if (found->second.bitmap != nullptr) DeleteObject(found->second.bitmap);
-    thumbs_.erase(found);
+    DropThumbnail(look.object);
     found = thumbs_.end();
   }
   if (found == thumbs_.end()) {
     Thumb thumb;
     thumb.look = look;
+    thumb.page = page;
+    thumb.width = kThumbBoxWidth;
+    thumb.height = kThumbBoxHeight;
     double w = 0, h = 0;
-    pdf::RasterImage image;
-    if (doc_.renderer().DisplayedSize(page, &w, &h) &&
-        doc_.renderer().Render(page, std::min(kThumbBoxWidth / w, kThumbBoxHeight / h), &image)) {
-      thumb.bitmap = BitmapFromRaster(image);
-      thumb.width = image.width;
-      thumb.height = image.height;
+    if (doc_.renderer().DisplayedSize(page, &w, &h)) {
+      const double scale = std::min(kThumbBoxWidth / w, kThumbBoxHeight / h);
+      thumb.width = std::max(1, static_cast<int>(w * scale));
+      thumb.height = std::max(1, static_cast<int>(h * scale));
+      thumb.pending = doc_.renderer().Request(page, scale, false, this);
+      pending_.emplace(thumb.pending, look.object);
     }
     found = thumbs_.emplace(look.object, thumb).first;
   }
-  *width = found->second.width;
-  *height = found->second.height;
-  return found->second.bitmap;
+  return found->second;
+}
+
+void ThumbnailPane::PageRendered(pdf::RenderTicket ticket, pdf::RenderOutcome outcome,
+                                 const pdf::RasterImage& image) {
+  const auto object = pending_.find(ticket);
+  if (object == pending_.end()) return;
+  Thumb& thumb = thumbs_.at(object->second);
+  pending_.erase(object);
+  thumb.pending = 0;
+  if (outcome == pdf::RenderOutcome::Drawn) {
+    thumb.bitmap = BitmapFromRaster(image);
+    thumb.width = image.width;
+    thumb.height = image.height;
+  }
+  // The page may have moved since it was asked for: the cells in view are painted
+  // again, and each paints only what it needs.
+  Refresh();
 }
 
 void ThumbnailPane::PaintCell(HDC dc, int page, int top, int width) {
   const bool selected = doc_.IsThumbnailSelected(page);
   const bool current = doc_.pageView().page() == page;
-  int thumbWidth = kThumbBoxWidth, thumbHeight = kThumbBoxHeight;
-  HBITMAP bitmap = Thumbnail(page, &thumbWidth, &thumbHeight);
+  const Thumb& thumb = Thumbnail(page);
+  const int thumbWidth = thumb.width, thumbHeight = thumb.height;
   const int x = (width - thumbWidth) / 2;
   const int y = top + 6 + (kThumbBoxHeight - thumbHeight) / 2;
   if (selected) {
@@ -210,11 +255,13 @@ void ThumbnailPane::PaintCell(HDC dc, int page, int top, int width) {
     FillRect(dc, &highlight, brush);
     DeleteObject(brush);
   }
-  if (bitmap != nullptr) {
-    DrawBitmap(dc, bitmap, x, y, thumbWidth, thumbHeight);
+  RECT box{x, y, x + thumbWidth, y + thumbHeight};
+  if (thumb.bitmap != nullptr) {
+    DrawBitmap(dc, thumb.bitmap, x, y, thumbWidth, thumbHeight);
+  } else if (thumb.pending != 0) {
+    DrawPageBeingDrawn(dc, box);
   } else {
-    RECT blank{x, y, x + thumbWidth, y + thumbHeight};
-    FillRect(dc, &blank, static_cast<HBRUSH>(GetStockObject(WHITE_BRUSH)));
+    DrawPageNotDrawn(dc, box);
   }
   RECT frame{x - 1, y - 1, x + thumbWidth + 1, y + thumbHeight + 1};
   FrameRect(dc, &frame, static_cast<HBRUSH>(GetStockObject(current ? BLACK_BRUSH : GRAY_BRUSH)));
@@ -251,6 +298,8 @@ void ThumbnailPane::Paint() {
   for (int page = first; page <= last; ++page) {
     PaintCell(memory, page, page * kCellHeight - scrollY_, client.right);
   }
+  DropPendingOutside(scrollY_ / kCellHeight,
+                     (scrollY_ + static_cast<int>(client.bottom)) / kCellHeight);
   BitBlt(dc, area.left, area.top, area.right - area.left, area.bottom - area.top, memory,
          area.left, area.top, SRCCOPY);
   SelectObject(memory, oldFont);

@@ -1,5 +1,6 @@
 #include <vector>
 
+#include "render/render_activity.h"
 #include "script/png_writer.h"
 #include "script/screen_capture.h"
 #include "script/steps.h"
@@ -34,11 +35,20 @@ bool SamePicture(const RgbImage& a, const RgbImage& b) {
   return a.width == b.width && a.height == b.height && a.rgb == b.rgb;
 }
 
+// Pages are drawn on render threads and handed to their views later: a view that has
+// painted may still wait for its page. A view counts as drawing from before its paint
+// validates it until its requests are made, and a rendering until its view has asked to
+// paint again, so: no paint pending, then nothing drawing, then (a rendering may just
+// have been handed over) no paint pending again.
+bool ViewsDrawn() {
+  return !PaintPending() && render::RenderActivity() == 0 && !PaintPending();
+}
+
 // The screen may lag behind the windows: what a window has painted reaches the
-// screen when its thread next waits. Wait for the windows to have painted, then for
-// the picture to stay the same.
+// screen when its thread next waits. Wait for the windows to have painted their pages,
+// then for the picture to stay the same.
 RgbImage SettledPicture(const DriverContext& context, const RECT& area) {
-  WaitQuietly(context.timeoutMs(), [] { return !PaintPending(); });
+  WaitQuietly(context.timeoutMs(), ViewsDrawn);
   const DWORD start = GetTickCount();
   RgbImage picture = CaptureScreenRect(area);
   while (GetTickCount() - start < static_cast<DWORD>(context.timeoutMs())) {

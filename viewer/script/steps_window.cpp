@@ -71,6 +71,9 @@ void RunCloseBox(DriverContext& context, const Step& step) {
   (void)step;
   HWND target = context.lastTarget();
   if (!target) Fail("there is no target window (use wait-window)");
+  // A disabled window (a dialog while its command runs) drops the click, as it would a
+  // user's: wait, as a user would, until it takes input.
+  WaitQuietly(context.timeoutMs(), [&] { return !IsWindow(target) || IsWindowEnabled(target); });
   std::optional<POINT> point = CloseBoxPoint(context, target);
   if (point && BringToForeground(target, 2000) && WindowFromPoint(*point) == target) {
     SendMouseClick(*point);
