@@ -11,6 +11,7 @@ here=$(cd "$(dirname "$0")" && pwd)
 : "${TESSALY_BUILD:?TESSALY_BUILD must name the build folder}"
 source "$here/cases.sh"
 source "$here/banner_checks.sh"
+source "$here/report_checks.sh"
 needs_tools qpdf pdftotext python3
 out=$(fresh_output damaged)
 fixtures="$TESSALY_BUILD/fixtures"
@@ -72,15 +73,7 @@ check_reports() {
   mapfile -t titles < <(top_titles "$case_out/tree.txt")
   local found=$DAMAGED_LETTER_PAGES
   [ "$found" = none ] && found=""
-  python3 "$here/report_oracle.py" expect "$case_out/tree.txt" "$case_out" "$found" "${titles[@]}"
-  local file
-  for file in selected.txt found.txt thumbnails.txt thumbnails-by-level.txt names.csv names-nested.csv; do
-    cmp -s "$case_out/expected-$file" "$case_out/$file" || fail "$name: $file differs from expected-$file"
-  done
-  python3 "$here/report_oracle.py" csv "$case_out/names.csv" "$case_out/tree.txt" flat "${titles[@]}" ||
-    fail "$name: names.csv does not read back"
-  python3 "$here/report_oracle.py" csv "$case_out/names-nested.csv" "$case_out/tree.txt" nested "${titles[@]}" ||
-    fail "$name: names-nested.csv does not read back"
+  check_report_files "$name: " "$case_out" "$case_out/tree.txt" "$found" "${titles[@]}"
 }
 
 # check_banners NAME FILE: one banner page per bookmark, each holding its marker, listed

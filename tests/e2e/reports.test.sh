@@ -7,6 +7,7 @@ set -uo pipefail
 here=$(cd "$(dirname "$0")" && pwd)
 : "${TESSALY_BUILD:?TESSALY_BUILD must name the build folder}"
 source "$here/cases.sh"
+source "$here/report_checks.sh"
 needs_tools pdfinfo python3
 export REPORTS_OUT REPORTS_LETTER_PAGES
 REPORTS_OUT=$(fresh_output reports)
@@ -21,14 +22,7 @@ printf '5\r\n  7 apples\r\n9' >"$REPORTS_OUT/numbers.txt"
 run_case "$here/reports" reports
 [ -e "$REPORTS_OUT/refused.txt" ] && fail "a thumbnail report wrote a file before any thumbnails were selected"
 if [ -f "$REPORTS_OUT/sample.tree" ]; then
-  python3 "$here/report_oracle.py" expect "$REPORTS_OUT/sample.tree" "$REPORTS_OUT" "$letter" "${chapters[@]}"
-  for name in selected.txt found.txt thumbnails.txt thumbnails-by-level.txt names.csv names-nested.csv; do
-    cmp -s "$REPORTS_OUT/expected-$name" "$REPORTS_OUT/$name" || fail "$name differs from expected-$name"
-  done
-  python3 "$here/report_oracle.py" csv "$REPORTS_OUT/names.csv" "$REPORTS_OUT/sample.tree" flat "${chapters[@]}" ||
-    fail "names.csv does not read back"
-  python3 "$here/report_oracle.py" csv "$REPORTS_OUT/names-nested.csv" "$REPORTS_OUT/sample.tree" nested "${chapters[@]}" ||
-    fail "names-nested.csv does not read back"
+  check_report_files "" "$REPORTS_OUT" "$REPORTS_OUT/sample.tree" "$letter" "${chapters[@]}"
 fi
 run_case "$here/reports" thumbnails-again
 if [ -f "$REPORTS_OUT/thumbnails-again.txt" ]; then

@@ -1,5 +1,5 @@
 # shellcheck shell=bash
-# Sourced by the freeze-*.test.sh tests (after cases.sh). freeze_case NAME OUT runs
+# Sourced by freezes.test.sh (after cases.sh). freeze_case NAME OUT runs
 # freezes/open-select-close.tvs over tests/fixtures/freezes/NAME.pdf and leaves the
 # screenshot in OUT/NAME.png. The case fails when a step fails or times out, when the
 # viewer has to be ended because it did not exit when asked, or when the whole run
