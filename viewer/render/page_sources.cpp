@@ -5,6 +5,7 @@
 
 #include "pdf/object_key.h"
 #include "pdf/page_extract.h"
+#include "render/least_used.h"
 
 namespace viewer::render {
 namespace {
@@ -63,12 +64,7 @@ SharedSource PageSources::OnePage(int page, const pdf::PageLook& look) {
     } catch (const std::exception&) {
       // Remembered as it is: the same page is not written again at every paint.
     }
-    if (copies_.size() >= kOnePageCopies) {
-      copies_.erase(std::min_element(copies_.begin(), copies_.end(),
-                                     [](const OnePageCopy& a, const OnePageCopy& b) {
-                                       return a.used < b.used;
-                                     }));
-    }
+    MakeRoomForOne(copies_, kOnePageCopies);
     copies_.push_back(std::move(copy));
     found = copies_.end() - 1;
   }

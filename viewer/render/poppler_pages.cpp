@@ -9,6 +9,8 @@
 #include <poppler-page-renderer.h>
 #include <poppler-page.h>
 
+#include "render/least_used.h"
+
 namespace viewer::render {
 namespace {
 
@@ -39,12 +41,7 @@ poppler::document* PopplerPages::Load(const SharedSource& source) {
       loaded.doc.reset(poppler::document::load_from_raw_data(
           source->bytes.data(), static_cast<int>(source->bytes.size())));
     }
-    if (loaded_.size() >= kLoadedDocuments) {
-      loaded_.erase(std::min_element(loaded_.begin(), loaded_.end(),
-                                     [](const Loaded& a, const Loaded& b) {
-                                       return a.used < b.used;
-                                     }));
-    }
+    MakeRoomForOne(loaded_, kLoadedDocuments);
     loaded_.push_back(std::move(loaded));
     found = loaded_.end() - 1;
   }
