@@ -5,6 +5,7 @@ set(VIEWER_PURE_SOURCES
   viewer/core/atom_table.cpp
   viewer/core/buffer_copy.cpp
   viewer/core/command_line.cpp
+  viewer/core/device_coords.cpp
   viewer/core/error_text.cpp
   viewer/core/exception_frames.cpp
   viewer/core/fixed_math.cpp

@@ -22,7 +22,7 @@ ASBool HOSTCALL AdjustMeasureCursor(AVTool, AVPageView, AVDevCoord, AVDevCoord) 
 
 ASAtom HOSTCALL MeasureToolType(AVTool) { return measureToolType; }
 
-void HOSTCALL DrawNothing(AVPageView, AVRect*, void*) {}
+void HOSTCALL DrawNothing(AVPageView, oldAVRect*, void*) {}
 
 }  // namespace
 

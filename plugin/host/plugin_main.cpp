@@ -7,10 +7,10 @@
 #include "host_records.h"
 #include "plugin_objects.h"
 
-extern "C" __declspec(dllexport) ASBool HOSTCALL PlugInMain(ASInt32 appHandshakeVersion,
-                                                            ASInt32* handshakeVersion,
-                                                            PISetupSDKProc* setupProc,
-                                                            void* windowsData) {
+extern "C" __declspec(dllexport) ASBool PLUGINMAINCALL PlugInMain(ASInt32 appHandshakeVersion,
+                                                                  ASInt32* handshakeVersion,
+                                                                  PISetupSDKProc* setupProc,
+                                                                  void* windowsData) {
   if (!handshakeVersion || !setupProc) return false;
   if (auto* data = static_cast<const PIWindowsData*>(windowsData)) {
     theApp.SetModule(static_cast<HINSTANCE>(data->pluginInstance));

@@ -14,7 +14,8 @@ namespace {
 
 constexpr ASInt32 kAppendToMenu = 9999;
 
-void HOSTCALL NotePrinted(AVDoc, void*) { printNotified = true; }
+// Raised by the host before each page it prints: something was printed.
+void HOSTCALL NotePrinted(PDDoc, PDPageNumber, void*, void*) { printNotified = true; }
 
 // Appends an item to the named host menu; a menu the host lacks is skipped.
 void AddMenuItem(AVMenubar menubar, const char* menuName, const char* title, const char* name,
@@ -58,7 +59,7 @@ void AddMainToolButton() {
 }
 
 void RegisterPrintNotification() {
-  host::AVAppRegisterNotification(kNotifyDocDidPrint, host::hostTables.extensionID,
+  host::AVAppRegisterNotification(kNotifyWillPrintPage, host::hostTables.extensionID,
                                   host::CallbackHandle(&NotePrinted), nullptr);
 }
 

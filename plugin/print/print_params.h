@@ -5,13 +5,15 @@
 
 #include "host_records.h"
 
-// The record with the nested one it points at; both live as long as this object.
+// The record with the printer specification it points at; both live as long as this
+// object.
 struct PrintParameters {
   AVDocPrintParamsRec record{};
-  AVDocPrintEmitParams emit{};
+  ASPlatformPrinterSpecRec printer{};
 };
 
 // Zero-fills both records, then: the sizes, `interactive` (1 lets the host show its
-// print dialog), the 0-based pages, the nested record, and the flag at offset 56.
+// print dialog), the 0-based pages, the (empty) printer specification, and
+// `emitToPrinter`.
 void FillPrintParameters(PrintParameters& parameters, bool interactive, int32_t firstPage,
                          int32_t lastPage);

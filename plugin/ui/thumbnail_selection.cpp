@@ -54,10 +54,10 @@ bool StartThumbnailSelection(AVDoc doc, const ThumbnailTarget& target, PDPageNum
 }
 
 bool AddThumbnail(AVDoc doc, const ThumbnailTarget& target, PDPageNumber page) {
-  if (!target.server || !target.server->AddToSelection) return false;
+  if (!target.server || !target.server->AddedToSelection) return false;
   volatile bool done = false;
   HOST_DURING
-    target.server->AddToSelection(doc, nullptr, PageData(page), true);
+    target.server->AddedToSelection(doc, nullptr, PageData(page), true);
     done = true;
   HOST_HANDLER
   HOST_END_HANDLER

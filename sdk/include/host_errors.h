@@ -1,24 +1,19 @@
-// Error frames across the plug-in/host boundary.
+// Error frames across the plug-in/host boundary, as the host publishes them.
 //
-// The plug-in pushes a frame holding a restore callback of its own. When a host
-// operation fails, the host first releases its own C++ state, pops the innermost
-// frame, stores the error code in it and calls the frame's restore callback, which
-// jumps back into the plug-in with __builtin_longjmp. The C runtime's longjmp cannot
-// be used: on x86_64 it unwinds with SEH and cannot walk the host's native frames.
-// Code between a frame's push and pop must hold no objects with destructors.
+// The plug-in pushes a frame: the address of a saved context of its own and a restore
+// procedure of its own. The host keeps that pair on a stack of its own and never reads
+// or writes the context's memory. When a host operation fails, the host releases its
+// own state, records the error code (ASGetExceptionErrorCode answers it) and calls the
+// innermost frame's restore procedure with the address given at the push, leaving the
+// frame pushed. The procedure jumps back into the plug-in and never returns; the
+// plug-in's handler pops the frame as its first step, as the normal path pops it at
+// its end. A procedure the host calls returns with no frame of its own still pushed.
 #pragma once
 
 #include "host_types.h"
 
-struct ASExceptionFrame;
-using ASRestoreProc = void(HOSTCALL*)(ASExceptionFrame* frame);
-
-struct ASExceptionFrame {
-  ASExceptionFrame* previous;  // the host's link to the enclosing frame
-  ASRestoreProc restore;       // called by the host, after popping, to resume the handler
-  ASErrorCode errorCode;       // set by the host before restore
-  void* jumpBuffer[5];         // __builtin_setjmp's buffer
-};
+// Called with the address given to ASPushExceptionFrame.
+using ASRestoreProc = void(HOSTCALL*)(void* savedContext);
 
 // Error codes the host raises: severity and system in the high bits, code low.
 constexpr ASErrorCode kHostErrGeneral = 0x40000001;

@@ -41,5 +41,5 @@ constexpr ASVersion kTableVersion45 = 0x00040005;
 constexpr ASVersion kTableVersion50 = 0x00050000;
 constexpr ASVersion kCoreTableVersion = 0x00020000;
 
-// Host notification raised after a document has really printed.
-constexpr ASInt32 kNotifyDocDidPrint = 28;
+// Host notification raised before each page is printed (notifications count from 0).
+constexpr ASInt32 kNotifyWillPrintPage = 28;

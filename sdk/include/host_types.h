@@ -45,6 +45,10 @@ struct ASFixedMatrix {
 struct AVRect {
   ASInt32 left, top, right, bottom;
 };
+// The 16-bit rectangle of the drawing entries that predate 32-bit device coordinates.
+struct oldAVRect {
+  ASInt16 left, top, right, bottom;
+};
 
 // Opaque handles: pointers the host hands out and takes back.
 #define HOST_OPAQUE(Name) \
@@ -85,6 +89,14 @@ using PDEFont = PDEObject;
 using PDEColorSpace = PDEObject;
 using PDEExtGState = PDEObject;
 using PDETextState = void*;
+// A colour of the page view's drawing calls (AcroView 114): a device space and its
+// components (gray: one, RGB: three, CMYK: four).
+constexpr ASInt16 PDDeviceGray = 0, PDDeviceRGB = 1, PDDeviceCMYK = 2;
+struct PDColorValueRec {
+  ASInt16 space;
+  ASFixed value[4];
+};
+using PDColorValue = PDColorValueRec*;
 
 // Objects inside a document are named by two 32-bit words, as the host hands them over.
 struct PDObjectRef {
@@ -106,15 +118,21 @@ using PIExportHFTsProc = ASBool(HOSTCALL*)();
 using PIImportReplaceAndRegisterProc = ASBool(HOSTCALL*)();
 using PIInitProc = ASBool(HOSTCALL*)();
 using PIUnloadProc = ASBool(HOSTCALL*)();
-using PlugInMainProc = ASBool(HOSTCALL*)(ASInt32 appHandshakeVersion, ASInt32* handshakeVersion,
-                                         PISetupSDKProc* setupProc, void* windowsData);
+// The one entry point the host finds by name; the only __stdcall function of the interface.
+using PlugInMainProc = ASBool(PLUGINMAINCALL*)(ASInt32 appHandshakeVersion,
+                                               ASInt32* handshakeVersion,
+                                               PISetupSDKProc* setupProc, void* windowsData);
 
 // Procedures the plug-in hands to the host.
 using AVExecuteProc = void(HOSTCALL*)(void* clientData);
 using AVComputeEnabledProc = ASBool(HOSTCALL*)(void* clientData);
-// Notification 28 (a document has printed): the document and the registrant's data.
-using AVDocDidPrintProc = void(HOSTCALL*)(AVDoc doc, void* clientData);
-using AVPageViewDrawProc = void(HOSTCALL*)(AVPageView pageView, AVRect* updateRect, void* clientData);
+// Notification 28, raised before each page is printed: the document, the 0-based page,
+// the stream the page goes to (null when the printer takes no PostScript) and the
+// registrant's data.
+using PDDocWillPrintPageProc = void(HOSTCALL*)(PDDoc doc, PDPageNumber page, void* stream,
+                                               void* clientData);
+using AVPageViewDrawProc = void(HOSTCALL*)(AVPageView pageView, oldAVRect* updateRect,
+                                           void* clientData);
 using PDSysFontEnumProc = ASBool(HOSTCALL*)(PDSysFont font, void* clientData);
 using PDWordProc = ASBool(HOSTCALL*)(PDWordFinder finder, PDWord word, PDPageNumber page,
                                      void* clientData);

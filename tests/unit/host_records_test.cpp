@@ -1,13 +1,16 @@
-// Layouts of the host records that carry no pointers hold on every build; the ones
-// with pointers are pinned by static assertions in the 32-bit Windows build.
+// Layouts of the host records that carry no pointers hold on every build; the others
+// are pinned by static assertions for both Windows targets (host_records.h).
 #include <gtest/gtest.h>
 
 #include <cstring>
+#include <type_traits>
 
 #include "host_operations.h"
 
 TEST(HostRecords, PointerFreeRecordsKeepTheirSizes) {
-  EXPECT_EQ(sizeof(AVDocPrintEmitParams), 480u);
+  EXPECT_EQ(sizeof(ASPlatformPrinterSpecRec), 480u);
+  EXPECT_EQ(sizeof(PDEDash), 52u);
+  EXPECT_EQ(sizeof(oldAVRect), 8u);
   EXPECT_EQ(sizeof(PDEFontAttrs), 80u);
   EXPECT_EQ(offsetof(PDEFontAttrs, name), 0u);
   EXPECT_EQ(offsetof(PDEFontAttrs, type), 2u);
@@ -50,4 +53,25 @@ TEST(HostOperations, SelectorsFitTheTables) {
   EXPECT_LT(name##_SEL, kMaxHostSelector) << #name;
 #include "host_operations.def"
 #undef HOST_OP
+}
+
+// Where a role's first guess named another operation of the host: these are the ones
+// the host has at those selectors.
+TEST(HostOperations, SelectorsAreTheHostsOwn) {
+  EXPECT_EQ(PDXlateToPDFDocEnc_SEL, 116);
+  EXPECT_EQ(PDXlateToHost_SEL, 117);
+  EXPECT_EQ(PDEColorSpaceCreateFromName_SEL, 37);
+  EXPECT_EQ(PDEColorSpaceCreate_SEL, 58);
+  EXPECT_EQ(PDWordFinderEnumWords_SEL, 235);
+  EXPECT_EQ(PDWordGetLength_SEL, 236);
+  EXPECT_EQ(PDWordGetString_SEL, 237);
+  EXPECT_EQ(PDWordGetAttr_SEL, 238);
+  EXPECT_EQ(AVPageViewSetColor_SEL, 114);
+  EXPECT_EQ(AVPageViewDrawRect_SEL, 131);
+  EXPECT_EQ(AVPageViewPointToDevice_SEL, 152);
+  EXPECT_EQ(kNotifyWillPrintPage, 28);
+  static_assert(std::is_same_v<PDWordGetLength_Proc, ASUns8(HOSTCALL*)(PDWord)>);
+  static_assert(std::is_same_v<PDWordGetAttr_Proc, ASUns16(HOSTCALL*)(PDWord)>);
+  static_assert(std::is_same_v<PDEColorSpaceCreate_Proc, PDEColorSpace(HOSTCALL*)(ASAtom, void*)>);
+  static_assert(std::is_same_v<ASAtomExistsForString_Proc, ASBool(HOSTCALL*)(const char*, ASAtom*)>);
 }

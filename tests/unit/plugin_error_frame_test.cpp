@@ -9,25 +9,31 @@
 
 namespace {
 
-// What the host does with frames: a stack it pops before resuming the handler.
-ASExceptionFrame* innermostFrame = nullptr;
+// What the host does with frames, as it publishes it: a stack of its own holding each
+// pushed context with its restore procedure; a raise records the code and restores the
+// innermost context, leaving the frame pushed for the plug-in's handler to pop.
+struct PushedFrame {
+  void* context;
+  ASRestoreProc restore;
+};
+PushedFrame pushedFrames[16];
+int pushedCount = 0;
 ASErrorCode lastRaised = 0;
 
-void HOSTCALL FakePushFrame(ASExceptionFrame* frame, ASRestoreProc restore) {
-  frame->previous = innermostFrame;
-  frame->restore = restore;
-  innermostFrame = frame;
+void HOSTCALL FakePushFrame(void* context, ASRestoreProc restore) {
+  if (pushedCount == 16) std::abort();
+  pushedFrames[pushedCount++] = {context, restore};
 }
 void HOSTCALL FakePopFrame() {
-  if (innermostFrame) innermostFrame = innermostFrame->previous;
+  if (pushedCount == 0) std::abort();  // a pop with nothing pushed is the plug-in's fault
+  --pushedCount;
 }
 void HOSTCALL FakeRaise(ASErrorCode error) {
-  ASExceptionFrame* frame = innermostFrame;
-  if (!frame) std::abort();
-  innermostFrame = frame->previous;
-  frame->errorCode = error;
+  if (pushedCount == 0) std::abort();
   lastRaised = error;
-  frame->restore(frame);
+  const PushedFrame frame = pushedFrames[pushedCount - 1];
+  frame.restore(frame.context);
+  std::abort();  // a restore procedure never returns
 }
 ASErrorCode HOSTCALL FakeErrorCode() { return lastRaised; }
 
@@ -56,7 +62,7 @@ class PluginErrorFrames : public ::testing::Test {
     core_[ASPopExceptionFrame_SEL] = reinterpret_cast<void*>(&FakePopFrame);
     core_[ASGetExceptionErrorCode_SEL] = reinterpret_cast<void*>(&FakeErrorCode);
     host::hostTables.core = core_;
-    innermostFrame = nullptr;
+    pushedCount = 0;
     lastRaised = 0;
     stepCount = 0;
     handledCode = 0;
@@ -74,7 +80,7 @@ TEST_F(PluginErrorFrames, NormalPathRunsTheBodyAndPopsTheFrame) {
     Mark(2);
   HOST_END_HANDLER
   EXPECT_EQ(Steps(), (std::vector<int>{1}));
-  EXPECT_EQ(innermostFrame, nullptr);
+  EXPECT_EQ(pushedCount, 0);
 }
 
 TEST_F(PluginErrorFrames, RaiseResumesInTheHandlerWithTheErrorCode) {
@@ -90,7 +96,21 @@ TEST_F(PluginErrorFrames, RaiseResumesInTheHandlerWithTheErrorCode) {
   EXPECT_EQ(Steps(), (std::vector<int>{1, 3, 4}));
   EXPECT_EQ(handledCode, kHostErrPrint);
   EXPECT_EQ(host::ASGetExceptionErrorCode(), kHostErrPrint);
-  EXPECT_EQ(innermostFrame, nullptr);
+  EXPECT_EQ(pushedCount, 0);
+}
+
+TEST_F(PluginErrorFrames, HandlerRunsWithItsOwnFrameAlreadyPopped) {
+  HOST_DURING
+    HOST_DURING
+      host::ASRaise(kHostErrGeneral);
+    HOST_HANDLER
+      Mark(pushedCount);
+    HOST_END_HANDLER
+    Mark(pushedCount);
+  HOST_HANDLER
+  HOST_END_HANDLER
+  EXPECT_EQ(Steps(), (std::vector<int>{1, 1}));
+  EXPECT_EQ(pushedCount, 0);
 }
 
 TEST_F(PluginErrorFrames, RaiseFromADeeperCallReachesTheFrame) {
@@ -102,7 +122,7 @@ TEST_F(PluginErrorFrames, RaiseFromADeeperCallReachesTheFrame) {
   HOST_END_HANDLER
   EXPECT_EQ(Steps(), (std::vector<int>{10}));
   EXPECT_EQ(handledCode, kHostErrBadPage);
-  EXPECT_EQ(innermostFrame, nullptr);
+  EXPECT_EQ(pushedCount, 0);
 }
 
 TEST_F(PluginErrorFrames, InnerFrameConfinesTheErrorToItsStep) {
@@ -120,7 +140,7 @@ TEST_F(PluginErrorFrames, InnerFrameConfinesTheErrorToItsStep) {
     Mark(6);
   HOST_END_HANDLER
   EXPECT_EQ(Steps(), (std::vector<int>{1, 2, 4, 5}));
-  EXPECT_EQ(innermostFrame, nullptr);
+  EXPECT_EQ(pushedCount, 0);
 }
 
 TEST_F(PluginErrorFrames, RaiseInAHandlerReachesTheEnclosingFrame) {
@@ -139,7 +159,7 @@ TEST_F(PluginErrorFrames, RaiseInAHandlerReachesTheEnclosingFrame) {
   HOST_END_HANDLER
   EXPECT_EQ(Steps(), (std::vector<int>{1, 4}));
   EXPECT_EQ(handledCode, kHostErrGeneral);
-  EXPECT_EQ(innermostFrame, nullptr);
+  EXPECT_EQ(pushedCount, 0);
 }
 
 TEST_F(PluginErrorFrames, FramesAreUsableAgainAfterARaise) {
@@ -151,7 +171,7 @@ TEST_F(PluginErrorFrames, FramesAreUsableAgainAfterARaise) {
     HOST_END_HANDLER
   }
   EXPECT_EQ(Steps(), (std::vector<int>{0, 1, 2}));
-  EXPECT_EQ(innermostFrame, nullptr);
+  EXPECT_EQ(pushedCount, 0);
 }
 
 }  // namespace

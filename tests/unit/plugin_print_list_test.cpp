@@ -93,15 +93,16 @@ TEST(PluginPrintParameters, TheRecordAsTheHostReadsIt) {
   EXPECT_EQ(record.interactive, 1);
   EXPECT_EQ(record.firstPage, 0);
   EXPECT_EQ(record.lastPage, 8);
-  ASSERT_EQ(record.emitParams, &parameters.emit);
-  EXPECT_EQ(record.emitParams->size, 480u);
+  ASSERT_EQ(record.printerSpec, &parameters.printer);
+  EXPECT_EQ(record.printerSpec->size, 480u);
   EXPECT_EQ(record.emitToPrinter, 1);
   // Everything else is zero.
   EXPECT_EQ(record.cancelDialog, 0);
-  EXPECT_EQ(record.copies, 0);
-  EXPECT_EQ(record.printerName, nullptr);
-  EXPECT_EQ(record.emitParams->outputType, 0u);
-  for (const ASUns8 byte : record.reserved) ASSERT_EQ(byte, 0);
+  EXPECT_EQ(record.emitToFile, 0);
+  EXPECT_EQ(record.filePathName, nullptr);
+  EXPECT_EQ(record.ranges, nullptr);
+  for (const char byte : record.printerSpec->printerName) ASSERT_EQ(byte, 0);
+  for (const char byte : record.destProfile) ASSERT_EQ(byte, 0);
 
   FillPrintParameters(parameters, false, 3, 3);
   EXPECT_EQ(parameters.record.interactive, 0);

@@ -1,5 +1,7 @@
 #include "core/fixed_math.h"
 
+#include "core/device_coords.h"
+
 #include <gtest/gtest.h>
 
 #include <limits>
@@ -103,6 +105,31 @@ TEST(ViewerFixedMatrix, TranslationRotationScaleMakeATextMatrix) {
   EXPECT_EQ(r.d, 0);
   EXPECT_EQ(r.h, F(306));
   EXPECT_EQ(r.v, F(410));
+}
+
+TEST(ViewerDeviceCoords, OlderEntriesGetSixteenBitCoordinatesThatSaturate) {
+  EXPECT_EQ(ToDevCoord16(1234), 1234);
+  EXPECT_EQ(ToDevCoord16(-5), -5);
+  EXPECT_EQ(ToDevCoord16(40000), 32767);
+  EXPECT_EQ(ToDevCoord16(-40000), -32768);
+  const oldAVRect rect = ToOldRect(0, 10, 70000, -70000);
+  EXPECT_EQ(rect.left, 0);
+  EXPECT_EQ(rect.top, 10);
+  EXPECT_EQ(rect.right, 32767);
+  EXPECT_EQ(rect.bottom, -32768);
+}
+
+TEST(ViewerDeviceCoords, DrawingColoursOfEachDeviceSpace) {
+  PDColorValueRec colour{PDDeviceRGB, {F(1), F(0.5), F(0), 0}};
+  EXPECT_EQ(DeviceColour(colour), 0x0080FFu);
+  colour = {PDDeviceGray, {F(0.2), 0, 0, 0}};
+  EXPECT_EQ(DeviceColour(colour), 0x333333u);
+  colour = {PDDeviceCMYK, {F(1), 0, 0, F(0.5)}};  // cyan at half black
+  EXPECT_EQ(DeviceColour(colour), 0x808000u);
+  colour = {PDDeviceRGB, {F(2), F(-1), F(1), 0}};  // out of range: clamped
+  EXPECT_EQ(DeviceColour(colour), 0xFF00FFu);
+  colour = {7, {F(1), F(1), F(1), F(1)}};
+  EXPECT_EQ(DeviceColour(colour), 0u);
 }
 
 }  // namespace

@@ -22,7 +22,7 @@ std::string WithoutMnemonics(std::string_view text) {
 
 bool HostMenuItem::IsEnabled() const {
   if (computeEnabled == nullptr) return true;
-  core::ExceptionFrameBarrier barrier;
+  core::ExceptionFrameBarrier barrier("enable procedure");
   return computeEnabled(computeEnabledData) != 0;
 }
 
@@ -137,7 +137,7 @@ void HostMenus::UpdateEnabled(HMENU popup) const {
 bool HostMenus::Execute(UINT id) const {
   const HostMenuItem* item = ItemOfCommand(id);
   if (item == nullptr || item->execute == nullptr || !item->IsEnabled()) return false;
-  core::ExceptionFrameBarrier barrier;
+  core::ExceptionFrameBarrier barrier("execute procedure");
   item->execute(item->executeData);
   return true;
 }

@@ -12,7 +12,7 @@ namespace viewer {
 bool HostToolButton::IsEnabled() const {
   if (separator) return false;
   if (computeEnabled == nullptr) return true;
-  core::ExceptionFrameBarrier barrier;
+  core::ExceptionFrameBarrier barrier("enable procedure");
   return computeEnabled(computeEnabledData) != 0;
 }
 
@@ -111,7 +111,7 @@ bool HostToolbar::Execute(UINT id) const {
   if (button == nullptr || !button->placed || button->execute == nullptr || !button->IsEnabled()) {
     return false;
   }
-  core::ExceptionFrameBarrier barrier;
+  core::ExceptionFrameBarrier barrier("execute procedure");
   button->execute(button->executeData);
   return true;
 }

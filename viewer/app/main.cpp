@@ -11,6 +11,7 @@
 #include "app/wine_paths.h"
 #include "core/command_line.h"
 #include "core/error_text.h"
+#include "core/exception_frames.h"
 #include "core/host_error.h"
 #include "core/unix_files.h"
 #include "host/host_tables.h"
@@ -71,8 +72,11 @@ int main(int argc, char** argv) {
   for (const std::string& file : options.files) OpenStartupFile(file);
   if (!options.scriptPath.empty()) viewer::script::StartDriver();
 
-  const int exitCode = viewer::RunMessageLoop();
+  int exitCode = viewer::RunMessageLoop();
   viewer::UnloadPlugins();
+  // A plug-in that broke the host's rules (each fault was told as it happened) fails
+  // the run, so that no test passes over it.
+  if (exitCode == 0 && viewer::core::PluginFaultCount() > 0) exitCode = 1;
   std::fflush(stdout);
   std::fflush(stderr);
   // End every thread at once: an orderly exit runs thread and module teardown while

@@ -285,15 +285,9 @@ void PageView::Paint() {
   DeleteDC(memory);
   EndPaint(hwnd_, &ps);
 
-  AVRect update{ps.rcPaint.left, ps.rcPaint.top, ps.rcPaint.right, ps.rcPaint.bottom};
-  CallPageViewDrawProcs(reinterpret_cast<AVPageView>(this), &update);
+  CallPageViewDrawProcs(reinterpret_cast<AVPageView>(this), ps.rcPaint);
 }
 
-AVRect PageView::Aperture() const {
-  RECT client{};
-  GetClientRect(hwnd_, &client);
-  return AVRect{client.left, client.top, client.right, client.bottom};
-}
 
 // Page space is the crop box in points, y upwards; pages with /Rotate are mapped as if
 // unrotated.
@@ -304,11 +298,13 @@ void PageView::PageToDevice(double x, double y, int* dx, int* dy) const {
   *dy = originY_ + static_cast<int>(std::lround((crop.ury - y) * scale));
 }
 
-void PageView::DeviceToPage(int dx, int dy, double* x, double* y) const {
-  const pdf::PageBox crop = doc_.pdf().CropBox(page_);
-  const double scale = Scale();
-  *x = crop.llx + (dx - originX_) / scale;
-  *y = crop.ury - (dy - originY_) / scale;
+void PageView::DrawRect(const RECT& rect) {
+  if (hwnd_ == nullptr) return;
+  HDC dc = GetDC(hwnd_);
+  HBRUSH brush = CreateSolidBrush(drawColour_);
+  FillRect(dc, &rect, brush);
+  DeleteObject(brush);
+  ReleaseDC(hwnd_, dc);
 }
 
 }  // namespace viewer

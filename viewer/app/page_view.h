@@ -41,10 +41,12 @@ class PageView : public pdf::RenderClient {
   void ZoomOut();
   void FitPage();
 
-  AVRect Aperture() const;
-  // Between page space (points) and the view's device pixels.
+  // From page space (points) to the view's device pixels.
   void PageToDevice(double x, double y, int* dx, int* dy) const;
-  void DeviceToPage(int dx, int dy, double* x, double* y) const;
+  // Plug-ins' drawing over the page: the colour of later rectangles, and a rectangle
+  // (device pixels) filled with it now; the next paint covers it again.
+  void SetDrawColour(COLORREF colour) { drawColour_ = colour; }
+  void DrawRect(const RECT& rect);
 
   void PageRendered(pdf::RenderTicket ticket, pdf::RenderOutcome outcome,
                     const pdf::RasterImage& image) override;
@@ -69,6 +71,7 @@ class PageView : public pdf::RenderClient {
   // Geometry of the shown page.
   double pageWidth_ = 612, pageHeight_ = 792;  // points, as displayed
   int originX_ = 0, originY_ = 0;              // device position of the page's top left
+  COLORREF drawColour_ = RGB(0, 0, 0);
   // The rendered page, kept while the page and the scale stay the same; a page that
   // could not be drawn is kept as such (rendered_ null), so it is not asked for again.
   bool haveRendering_ = false;

@@ -16,6 +16,14 @@ std::vector<LoadedPlugin>& Loaded() {
   return plugins;
 }
 
+// Calls one procedure of a plug-in as the host does: the plug-in's frames it pushes
+// inside must all be popped when it returns.
+template <typename Call>
+auto CallPlugin(const char* procedure, const Call& call) {
+  core::ExceptionFrameBarrier barrier(procedure);
+  return call();
+}
+
 // PlugInMain, setup and handshake; answers the state the plug-in ends in.
 std::string Handshake(LoadedPlugin& plugin, const std::string& file,
                       const PluginLoadSettings& settings) {
@@ -28,9 +36,11 @@ std::string Handshake(LoadedPlugin& plugin, const std::string& file,
 
   ASInt32 answeredVersion = 0;
   PISetupSDKProc setup = nullptr;
-  PIWindowsData windowsData{MainFrameWindow(), plugin.module, GetModuleHandleA(nullptr)};
-  if (!plugInMain(static_cast<ASInt32>(handshakeVersion20), &answeredVersion, &setup,
-                  &windowsData) ||
+  PIWindowsData windowsData{MainFrameWindow(), plugin.module};
+  if (!CallPlugin("PlugInMain", [&] {
+        return plugInMain(static_cast<ASInt32>(handshakeVersion20), &answeredVersion, &setup,
+                          &windowsData);
+      }) ||
       setup == nullptr) {
     return "refused by PlugInMain";
   }
@@ -39,20 +49,24 @@ std::string Handshake(LoadedPlugin& plugin, const std::string& file,
   setupData.handshakeVersion = settings.setupVersion;
   setupData.extensionID = plugin.extensionId;
   setupData.coreHFT = host::CoreTable();
-  if (!setup(settings.setupVersion, &setupData) || setupData.handshakeCallback == nullptr) {
+  if (!CallPlugin("setup procedure", [&] { return setup(settings.setupVersion, &setupData); }) ||
+      setupData.handshakeCallback == nullptr) {
     return "refused at setup";
   }
 
   plugin.handshake.handshakeVersion = settings.handshakeVersion;
   auto handshake = reinterpret_cast<PIHandshakeProc>(setupData.handshakeCallback);
-  if (!handshake(settings.handshakeVersion, &plugin.handshake)) return "refused at handshake";
+  if (!CallPlugin("handshake procedure",
+                  [&] { return handshake(settings.handshakeVersion, &plugin.handshake); })) {
+    return "refused at handshake";
+  }
 
   if (auto exportTables = reinterpret_cast<PIExportHFTsProc>(plugin.handshake.exportHFTsCallback)) {
-    exportTables();
+    CallPlugin("export-tables callback", exportTables);
   }
   if (auto importAndRegister = reinterpret_cast<PIImportReplaceAndRegisterProc>(
           plugin.handshake.importReplaceAndRegisterCallback)) {
-    importAndRegister();
+    CallPlugin("import-and-register callback", importAndRegister);
   }
   return "loaded";
 }
@@ -62,7 +76,6 @@ std::string Handshake(LoadedPlugin& plugin, const std::string& file,
 void LoadPlugins(const PluginLoadSettings& settings) {
   ASExtension nextId = 1;
   for (const std::string& file : core::FilesWithExtension(settings.folder, ".api")) {
-    core::ExceptionFrameBarrier barrier;
     LoadedPlugin plugin;
     plugin.file = core::FileNameOf(file);
     plugin.extensionId = nextId++;
@@ -76,16 +89,18 @@ void LoadPlugins(const PluginLoadSettings& settings) {
 void InitialisePlugins() {
   for (const LoadedPlugin& plugin : Loaded()) {
     if (plugin.state != "loaded") continue;
-    core::ExceptionFrameBarrier barrier;
-    if (auto init = reinterpret_cast<PIInitProc>(plugin.handshake.initCallback)) init();
+    if (auto init = reinterpret_cast<PIInitProc>(plugin.handshake.initCallback)) {
+      CallPlugin("initialise callback", init);
+    }
   }
 }
 
 void UnloadPlugins() {
   for (const LoadedPlugin& plugin : Loaded()) {
     if (plugin.state != "loaded") continue;
-    core::ExceptionFrameBarrier barrier;
-    if (auto unload = reinterpret_cast<PIUnloadProc>(plugin.handshake.unloadCallback)) unload();
+    if (auto unload = reinterpret_cast<PIUnloadProc>(plugin.handshake.unloadCallback)) {
+      CallPlugin("unload callback", unload);
+    }
   }
 }
 

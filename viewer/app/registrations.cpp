@@ -1,6 +1,7 @@
 #include "app/registrations.h"
 
 #include "core/atom_table.h"
+#include "core/device_coords.h"
 #include "core/exception_frames.h"
 #include "core/host_error.h"
 
@@ -54,13 +55,15 @@ int NotificationRegistrationCount(ASInt32 notification) {
   return count;
 }
 
-void NotifyDocDidPrint(AVDoc doc) {
+void NotifyWillPrintPage(PDDoc doc, PDPageNumber page) {
   // Copied: a procedure may register more while it runs.
   const auto registrations = Notifications();
   for (const auto& registration : registrations) {
-    if (registration.notification != kNotifyDocDidPrint) continue;
-    core::ExceptionFrameBarrier barrier;
-    reinterpret_cast<AVDocDidPrintProc>(registration.proc)(doc, registration.data);
+    if (registration.notification != kNotifyWillPrintPage) continue;
+    core::ExceptionFrameBarrier barrier("notification procedure");
+    // No PostScript stream: none of the viewer's printers takes PostScript.
+    reinterpret_cast<PDDocWillPrintPageProc>(registration.proc)(doc, page, nullptr,
+                                                                registration.data);
   }
 }
 
@@ -70,7 +73,7 @@ void RegisterTool(AVTool tool) {
   }
   ASAtom type;
   {
-    core::ExceptionFrameBarrier barrier;
+    core::ExceptionFrameBarrier barrier("tool type procedure");
     type = tool->GetType(tool);
   }
   for (auto& registration : Tools()) {
@@ -103,11 +106,13 @@ void RegisterPageViewDrawing(AVPageViewDrawProc proc, void* data) {
   DrawingProcs().push_back({proc, data});
 }
 
-void CallPageViewDrawProcs(AVPageView view, AVRect* updateRect) {
+void CallPageViewDrawProcs(AVPageView view, const RECT& updateRect) {
   const auto registrations = DrawingProcs();
   for (const auto& registration : registrations) {
-    AVRect rect = *updateRect;
-    core::ExceptionFrameBarrier barrier;
+    // The drawing entry the plug-ins register with is the one of 16-bit rectangles.
+    oldAVRect rect = core::ToOldRect(updateRect.left, updateRect.top, updateRect.right,
+                                     updateRect.bottom);
+    core::ExceptionFrameBarrier barrier("drawing procedure");
     registration.proc(view, &rect, registration.data);
   }
 }

@@ -2,6 +2,8 @@
 // drawing procedures.
 #pragma once
 
+#include <windows.h>
+
 #include <string>
 #include <vector>
 
@@ -12,8 +14,9 @@ namespace viewer {
 
 void RegisterNotification(ASInt32 notification, ASExtension owner, void* proc, void* data);
 int NotificationRegistrationCount(ASInt32 notification);
-// Tells every registrant of kNotifyDocDidPrint that doc has printed.
-void NotifyDocDidPrint(AVDoc doc);
+// Tells every registrant of kNotifyWillPrintPage that page (0-based) of doc is about
+// to be printed, as the host does before each page.
+void NotifyWillPrintPage(PDDoc doc, PDPageNumber page);
 
 // Registers tool under the atom its GetType procedure answers.
 void RegisterTool(AVTool tool);
@@ -22,6 +25,6 @@ AVTool FindTool(ASAtom type);
 
 void RegisterPageViewDrawing(AVPageViewDrawProc proc, void* data);
 // Called after a page view has painted.
-void CallPageViewDrawProcs(AVPageView view, AVRect* updateRect);
+void CallPageViewDrawProcs(AVPageView view, const RECT& updateRect);
 
 }  // namespace viewer

@@ -1,41 +1,71 @@
 #include "core/exception_frames.h"
 
+#include <atomic>
+#include <cstdio>
+#include <vector>
+
 namespace viewer::core {
 namespace {
 
-thread_local ASExceptionFrame* innermost = nullptr;
+struct PushedFrame {
+  void* context;
+  ASRestoreProc restore;
+};
+
+thread_local std::vector<PushedFrame> frames;
+// Frames below this index belong to callers outside the current callback.
+thread_local size_t floorOfCallback = 0;
 thread_local ASErrorCode lastCode = 0;
+std::atomic<int> faults{0};
 
 }  // namespace
 
-void PushExceptionFrame(ASExceptionFrame* frame, ASRestoreProc restore) {
-  if (frame == nullptr) return;
-  frame->previous = innermost;
-  frame->restore = restore;
-  frame->errorCode = 0;
-  innermost = frame;
+void PushExceptionFrame(void* savedContext, ASRestoreProc restore) {
+  frames.push_back({savedContext, restore});
 }
 
 void PopExceptionFrame() {
-  if (innermost != nullptr) innermost = innermost->previous;
+  if (frames.size() <= floorOfCallback) {
+    ReportPluginFault("the plug-in popped an error frame it had not pushed");
+    return;
+  }
+  frames.pop_back();
 }
 
-ASExceptionFrame* InnermostExceptionFrame() { return innermost; }
+int PushedExceptionFrames() { return static_cast<int>(frames.size() - floorOfCallback); }
 
 ASErrorCode LastRaisedErrorCode() { return lastCode; }
 
 bool RaiseToInnermostFrame(ASErrorCode code) {
   lastCode = code;
-  ASExceptionFrame* frame = innermost;
-  if (frame == nullptr) return false;
-  innermost = frame->previous;
-  frame->errorCode = code;
-  if (frame->restore != nullptr) frame->restore(frame);
+  if (frames.size() <= floorOfCallback) return false;
+  const PushedFrame frame = frames.back();
+  if (frame.restore != nullptr) frame.restore(frame.context);
   return true;
 }
 
-ExceptionFrameBarrier::ExceptionFrameBarrier() : hidden_(innermost) { innermost = nullptr; }
+void ReportPluginFault(const std::string& what) {
+  ++faults;
+  std::fprintf(stderr, "viewer: plug-in fault: %s\n", what.c_str());
+  std::fflush(stderr);
+}
 
-ExceptionFrameBarrier::~ExceptionFrameBarrier() { innermost = hidden_; }
+int PluginFaultCount() { return faults.load(); }
+
+ExceptionFrameBarrier::ExceptionFrameBarrier(const char* procedure)
+    : procedure_(procedure), outerFloor_(floorOfCallback), depthAtEntry_(frames.size()) {
+  floorOfCallback = depthAtEntry_;
+}
+
+ExceptionFrameBarrier::~ExceptionFrameBarrier() {
+  if (frames.size() > depthAtEntry_) {
+    const size_t left = frames.size() - depthAtEntry_;
+    ReportPluginFault("the plug-in returned from its " + std::string(procedure_) + " with " +
+                      std::to_string(left) + (left == 1 ? " error frame" : " error frames") +
+                      " still pushed");
+    frames.resize(depthAtEntry_);
+  }
+  floorOfCallback = outerFloor_;
+}
 
 }  // namespace viewer::core

@@ -69,4 +69,25 @@ void PdfDocToHost(const char* in, char* out, size_t length) {
   }
 }
 
+unsigned char HostToPdfDocByte(unsigned char h) {
+  const bool accentBlock = h >= 0x18 && h <= 0x1F;
+  if ((h < 0x80 && !accentBlock) || h >= 0xA1) return h;  // the same in both
+  // The bytes PDFDocEncoding moved; the look-alikes the other direction falls back on
+  // are not the characters themselves.
+  for (unsigned p = 0x18; p <= 0xA0; ++p) {
+    if (p == 0x20) p = 0x80;
+    if (PdfDocToHostByte(static_cast<unsigned char>(p)) == h && h >= 0x80) {
+      return static_cast<unsigned char>(p);
+    }
+  }
+  return '?';
+}
+
+void HostToPdfDoc(const char* in, char* out, size_t length) {
+  if (in == nullptr || out == nullptr) return;
+  for (size_t i = 0; i < length; ++i) {
+    out[i] = static_cast<char>(HostToPdfDocByte(static_cast<unsigned char>(in[i])));
+  }
+}
+
 }  // namespace viewer::core

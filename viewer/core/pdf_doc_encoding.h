@@ -13,4 +13,10 @@ unsigned char PdfDocToHostByte(unsigned char pdfDocByte);
 // Translates length bytes; in may equal out.
 void PdfDocToHost(const char* in, char* out, size_t length);
 
+// The other direction: the PDFDocEncoding byte of a Windows-1252 byte; what
+// PDFDocEncoding lacks (control characters 0x18 to 0x1F, the no-break space, the
+// undefined bytes) becomes '?'.
+unsigned char HostToPdfDocByte(unsigned char hostByte);
+void HostToPdfDoc(const char* in, char* out, size_t length);
+
 }  // namespace viewer::core

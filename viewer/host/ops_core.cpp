@@ -11,9 +11,9 @@ using core::HostError;
 
 void ASRaise_Impl(ASErrorCode error) { throw HostError(error); }
 
-void ASPushExceptionFrame_Impl(ASExceptionFrame* frame, ASRestoreProc restore) {
-  if (frame == nullptr || restore == nullptr) throw HostError(kHostErrBadParameter);
-  core::PushExceptionFrame(frame, restore);
+void ASPushExceptionFrame_Impl(void* savedContext, ASRestoreProc restore) {
+  if (savedContext == nullptr || restore == nullptr) throw HostError(kHostErrBadParameter);
+  core::PushExceptionFrame(savedContext, restore);
 }
 
 void ASPopExceptionFrame_Impl() { core::PopExceptionFrame(); }
@@ -27,8 +27,12 @@ ASAtom ASAtomFromString_Impl(const char* text) {
   return atom;
 }
 
-ASBool ASAtomExistsForString_Impl(const char* text) {
-  return core::HostAtoms().Exists(text) ? 1 : 0;
+// Answers the atom too when it exists, without making one.
+ASBool ASAtomExistsForString_Impl(const char* text, ASAtom* atom) {
+  if (text == nullptr) throw HostError(kHostErrBadParameter, "null atom text");
+  if (!core::HostAtoms().Exists(text)) return 0;
+  if (atom != nullptr) *atom = core::HostAtoms().FromString(text);
+  return 1;
 }
 
 const char* ASAtomGetString_Impl(ASAtom atom) {

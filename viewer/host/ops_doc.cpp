@@ -6,6 +6,7 @@
 
 #include "app/doc_window.h"
 #include "core/atom_table.h"
+#include "core/device_coords.h"
 #include "core/fixed_math.h"
 #include "core/host_error.h"
 #include "host/boundary.h"
@@ -53,13 +54,23 @@ void* ThumbnailRemoveFromSelection(AVDoc doc, void* currentData, void* removeDat
 
 void ThumbnailShowSelection(AVDoc doc, void*) { CheckedDoc(doc)->ShowThumbnailSelection(); }
 
-AVDocSelectionServerRec thumbnailServer{
-    sizeof(AVDocSelectionServerRec),
-    &host::Boundary<&ThumbnailGetType>::Call,
-    &host::Boundary<&ThumbnailAddToSelection>::Call,
-    &host::Boundary<&ThumbnailRemoveFromSelection>::Call,
-    &host::Boundary<&ThumbnailShowSelection>::Call,
-};
+// The thumbnail selection changes only by its own calls: becoming or ceasing to be the
+// document's selection asks nothing more of it.
+void ThumbnailGettingOrLosingSelection(AVDoc doc, void*, ASBool) { CheckedDoc(doc); }
+
+AVDocSelectionServerRec ThumbnailServer() {
+  AVDocSelectionServerRec server{};
+  server.size = sizeof server;
+  server.GetType = &host::Boundary<&ThumbnailGetType>::Call;
+  server.GettingSelection = &host::Boundary<&ThumbnailGettingOrLosingSelection>::Call;
+  server.AddedToSelection = &host::Boundary<&ThumbnailAddToSelection>::Call;
+  server.LosingSelection = &host::Boundary<&ThumbnailGettingOrLosingSelection>::Call;
+  server.RemovedFromSelection = &host::Boundary<&ThumbnailRemoveFromSelection>::Call;
+  server.ShowSelection = &host::Boundary<&ThumbnailShowSelection>::Call;
+  return server;
+}
+
+AVDocSelectionServerRec thumbnailServer = ThumbnailServer();
 
 PageView& View(AVPageView pageView) { return *CheckedPageView(pageView); }
 
@@ -111,9 +122,9 @@ AVDocSelectionServer AVDocGetSelectionServerByType_Impl(ASAtom type) {
 
 PDPageNumber AVPageViewGetPageNum_Impl(AVPageView pageView) { return View(pageView).page(); }
 
-void AVPageViewGetAperture_Impl(AVPageView pageView, AVRect* rect) {
-  if (rect == nullptr) throw HostError(kHostErrBadParameter);
-  *rect = View(pageView).Aperture();
+void AVPageViewSetColor_Impl(AVPageView pageView, PDColorValue color) {
+  if (color == nullptr) throw HostError(kHostErrBadParameter);
+  View(pageView).SetDrawColour(static_cast<COLORREF>(core::DeviceColour(*color)));
 }
 
 void AVPageViewGoTo_Impl(AVPageView pageView, PDPageNumber page) {
@@ -124,19 +135,18 @@ void AVPageViewGoTo_Impl(AVPageView pageView, PDPageNumber page) {
 
 void AVPageViewDrawNow_Impl(AVPageView pageView) { View(pageView).DrawNow(); }
 
-void AVPageViewPointToDevice_Impl(AVPageView pageView, const ASFixedPoint* point, AVDevCoord* x,
-                                  AVDevCoord* y) {
-  if (point == nullptr || x == nullptr || y == nullptr) throw HostError(kHostErrBadParameter);
-  View(pageView).PageToDevice(core::FixedToDouble(point->h), core::FixedToDouble(point->v), x, y);
+void AVPageViewDrawRect_Impl(AVPageView pageView, const oldAVRect* rect) {
+  if (rect == nullptr) throw HostError(kHostErrBadParameter);
+  View(pageView).DrawRect(RECT{rect->left, rect->top, rect->right, rect->bottom});
 }
 
-void AVPageViewDevicePointToPage_Impl(AVPageView pageView, AVDevCoord x, AVDevCoord y,
-                                      ASFixedPoint* point) {
-  if (point == nullptr) throw HostError(kHostErrBadParameter);
-  double h = 0, v = 0;
-  View(pageView).DeviceToPage(x, y, &h, &v);
-  point->h = core::DoubleToFixed(h);
-  point->v = core::DoubleToFixed(v);
+void AVPageViewPointToDevice_Impl(AVPageView pageView, const ASFixedPoint* point, ASInt16* x,
+                                  ASInt16* y) {
+  if (point == nullptr || x == nullptr || y == nullptr) throw HostError(kHostErrBadParameter);
+  int dx = 0, dy = 0;
+  View(pageView).PageToDevice(core::FixedToDouble(point->h), core::FixedToDouble(point->v), &dx, &dy);
+  *x = core::ToDevCoord16(dx);
+  *y = core::ToDevCoord16(dy);
 }
 
 }  // namespace viewer::ops

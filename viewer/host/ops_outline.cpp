@@ -82,10 +82,23 @@ PDAction PDBookmarkGetAction_Impl(PDBookmark bookmark) {
   return HandleOfKind<PDAction>(item.doc->handles().Of(action, item.index, pdf::HandleLink::Action));
 }
 
-void PDXlateToHost_Impl(const char* in, char* out, ASInt32 length) {
+namespace {
+
+void CheckTranslation(const char* in, char* out, ASInt32 length) {
   if (length < 0 || (length > 0 && (in == nullptr || out == nullptr))) {
     throw HostError(kHostErrBadParameter);
   }
+}
+
+}  // namespace
+
+void PDXlateToPDFDocEnc_Impl(const char* in, char* out, ASInt32 length) {
+  CheckTranslation(in, out, length);
+  core::HostToPdfDoc(in, out, static_cast<size_t>(length));
+}
+
+void PDXlateToHost_Impl(const char* in, char* out, ASInt32 length) {
+  CheckTranslation(in, out, length);
   core::PdfDocToHost(in, out, static_cast<size_t>(length));
 }
 

@@ -93,6 +93,14 @@ PDEColorSpace PDEColorSpaceCreateFromName_Impl(ASAtom name) {
   return HostElements().Add(std::make_shared<pdf::ColourSpaceElement>(space));
 }
 
+// Only the families that need no parameters: with none, the same as by name.
+PDEColorSpace PDEColorSpaceCreate_Impl(ASAtom family, void* colorSpaceStruct) {
+  if (colorSpaceStruct != nullptr) {
+    throw HostError(kHostErrNotImplemented, "colour spaces with parameters");
+  }
+  return PDEColorSpaceCreateFromName_Impl(family);
+}
+
 PDEExtGState PDEExtGStateCreateNew_Impl(CosDoc doc) {
   host::CheckedModel(doc);
   return HostElements().Add(std::make_shared<pdf::ExtGStateElement>());

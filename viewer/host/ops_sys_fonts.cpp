@@ -19,7 +19,7 @@ void PDEnumSysFonts_Impl(PDSysFontEnumProc proc, void* clientData) {
     const PDSysFont handle = host::SysFontHandle(font);
     ASBool more;
     {
-      core::ExceptionFrameBarrier barrier;
+      core::ExceptionFrameBarrier barrier("font enumeration procedure");
       more = proc(handle, clientData);
     }
     if (!more) break;

@@ -25,7 +25,9 @@ PDWordFinder PDDocCreateWordFinder_Impl(PDDoc doc, ASUns16*, char**, const char*
 // The page is read again at every call, by its index now, so a finder stays right as
 // pages are inserted and deleted between calls. The words are copied out first: the
 // procedure may change or close the document (its handlers pump messages).
-void PDWordFinderEnumWords_Impl(PDWordFinder finder, PDPageNumber page, PDWordProc proc, void* clientData) {
+// Answers false when the procedure stopped the enumeration, true when every word was told.
+ASBool PDWordFinderEnumWords_Impl(PDWordFinder finder, PDPageNumber page, PDWordProc proc,
+                                  void* clientData) {
   _t_PDWordFinder& checked = host::CheckedWordFinder(finder);
   if (proc == nullptr) throw HostError(kHostErrBadParameter, "null word procedure");
   pdf::PdfDocument& model = host::CheckedModel(checked.doc);
@@ -35,24 +37,30 @@ void PDWordFinderEnumWords_Impl(PDWordFinder finder, PDPageNumber page, PDWordPr
     host::LiveWord word(found.text);
     ASBool more;
     {
-      core::ExceptionFrameBarrier barrier;
+      core::ExceptionFrameBarrier barrier("word procedure");
       more = proc(finder, word.handle(), page, clientData);
     }
-    if (!more) break;
+    if (!more) return 0;
   }
+  return 1;
 }
 
-// Copies what fits of the text, terminated within bufferSize, and answers the number
-// of bytes copied (never more than bufferSize - 1), so a caller that trusts the answer
-// stays inside its buffer; PDWordGetLength tells the whole length.
-ASInt32 PDWordGetString_Impl(PDWord word, char* buffer, ASInt32 bufferSize) {
-  const std::string& text = host::CheckedWord(word).text;
-  return static_cast<ASInt32>(core::CopyTerminated(text, buffer, bufferSize));
+// Copies what fits of the text, terminated within bufferSize.
+void PDWordGetString_Impl(PDWord word, char* buffer, ASInt32 bufferSize) {
+  core::CopyTerminated(host::CheckedWord(word).text, buffer, bufferSize);
 }
 
-// The number of bytes (characters in the host's encoding) of the word's text.
-ASInt32 PDWordGetLength_Impl(PDWord word) {
-  return static_cast<ASInt32>(std::min<size_t>(host::CheckedWord(word).text.size(), 0x7FFFFFFF));
+// The number of bytes (characters in the host's encoding) of the word's text; the
+// answer is 8-bit, so a longer word answers 255.
+ASUns8 PDWordGetLength_Impl(PDWord word) {
+  return static_cast<ASUns8>(std::min<size_t>(host::CheckedWord(word).text.size(), 255));
+}
+
+// The word's attribute bits. The word finder reports no hyphenation, ligatures or
+// spacing, so none is set.
+ASUns16 PDWordGetAttr_Impl(PDWord word) {
+  host::CheckedWord(word);
+  return 0;
 }
 
 }  // namespace viewer::ops

@@ -2,6 +2,7 @@
 
 #include <windows.h>
 
+#include <algorithm>
 #include <cstdlib>
 
 #include "app/main_frame.h"
@@ -46,12 +47,19 @@ void PrintDocument(DocWindow& doc, const PrintRequest& request) {
     CheckedDoc(HandleOf(&doc));  // still open after the dialog
     choice = *chosen;
   }
+  // As the host does before each page it prints (copies included), so a registrant
+  // learns that something is being printed; a cancelled dialog tells nobody.
+  for (int copy = 0; copy < std::max(1, choice.copies); ++copy) {
+    for (int page = choice.firstPage; page <= choice.lastPage; ++page) {
+      NotifyWillPrintPage(PDDocOf(&doc), page);
+      CheckedDoc(HandleOf(&doc));  // a registrant may have closed it
+    }
+  }
   if (choice.printer == kSpoolPrinterName) {
     SpoolJob(doc.pdf(), choice.firstPage, choice.lastPage, choice.copies, SpoolFolder());
   } else {
     PrintToCups(doc.pdf(), choice.printer, choice.firstPage, choice.lastPage, choice.copies);
   }
-  NotifyDocDidPrint(HandleOf(&doc));
 }
 
 }  // namespace viewer::print

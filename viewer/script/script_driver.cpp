@@ -9,6 +9,7 @@
 #include <exception>
 
 #include "app/driver_services.h"
+#include "core/exception_frames.h"
 #include "script/dialog_kinds.h"
 #include "script/driver_context.h"
 #include "script/script_parser.h"
@@ -37,6 +38,8 @@ std::optional<std::string> Environment(const std::string& name) {
 // the process's own shutdown (seen to crash Wine's exit), whereas a waiting thread is
 // simply stopped. If the viewer is still there after the grace time, it is ended.
 [[noreturn]] void Finish(int exitCode) {
+  // A plug-in that broke the host's rules fails the script, whatever its steps saw.
+  if (exitCode == 0 && core::PluginFaultCount() > 0) exitCode = 1;
   std::fflush(stdout);
   std::fflush(stderr);
   viewer::RunOnUiThread([exitCode] { viewer::AppQuit(exitCode); });
@@ -72,7 +75,12 @@ DWORD WINAPI DriveScript(LPVOID) {
     context.trace(g_script.file + ":" + std::to_string(step.line) + ": " + step.source + " (at " +
                   std::to_string(static_cast<long>(context.elapsedMs())) + " ms)");
     try {
-      if (RunStep(context, step) == StepOutcome::Quit) break;
+      const int faultsBefore = core::PluginFaultCount();
+      const StepOutcome outcome = RunStep(context, step);
+      if (core::PluginFaultCount() != faultsBefore) {
+        throw StepFailure{"the plug-in broke the host's rules (the viewer's report is above)"};
+      }
+      if (outcome == StepOutcome::Quit) break;
     } catch (const StepFailure& failure) {
       ReportFailure(step, failure.why);
       Finish(1);
