@@ -8,6 +8,7 @@ set(VIEWER_PURE_SOURCES
   viewer/core/device_coords.cpp
   viewer/core/error_text.cpp
   viewer/core/exception_frames.cpp
+  viewer/core/failing_call.cpp
   viewer/core/fixed_math.cpp
   viewer/core/handle_words.cpp
   viewer/core/pdf_doc_encoding.cpp

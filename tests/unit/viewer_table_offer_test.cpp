@@ -1,5 +1,7 @@
 #include "core/table_offer.h"
 
+#include "core/failing_call.h"
+
 #include <gtest/gtest.h>
 
 namespace viewer::core {
@@ -100,6 +102,32 @@ TEST(ViewerTableOffers, FindsTablesByExactName) {
   EXPECT_EQ(FindNamedTable("PDMetadata"), HostTable::PDMetadata);
   EXPECT_FALSE(FindNamedTable("Core"));
   EXPECT_FALSE(FindNamedTable("pdmodel"));
+}
+
+TEST(ViewerFailingCall, ANameAloneFailsEveryCall) {
+  const auto failing = ParseFailingCall("PDETextAdd");
+  ASSERT_TRUE(failing);
+  EXPECT_EQ(failing->name, "PDETextAdd");
+  EXPECT_TRUE(failing->FailsCall(1));
+  EXPECT_TRUE(failing->FailsCall(1000));
+}
+
+TEST(ViewerFailingCall, ACallListFailsOnlyThoseCalls) {
+  const auto failing = ParseFailingCall("PDDocCreatePage:2,5");
+  ASSERT_TRUE(failing);
+  EXPECT_EQ(failing->name, "PDDocCreatePage");
+  EXPECT_FALSE(failing->FailsCall(1));
+  EXPECT_TRUE(failing->FailsCall(2));
+  EXPECT_FALSE(failing->FailsCall(3));
+  EXPECT_TRUE(failing->FailsCall(5));
+  EXPECT_FALSE(failing->FailsCall(6));
+}
+
+TEST(ViewerFailingCall, MalformedValuesAreRefused) {
+  for (const char* text : {"", ":3", "PDETextAdd:", "PDETextAdd:0", "PDETextAdd:-2",
+                           "PDETextAdd:2,", "PDETextAdd:x", "PDETextAdd:3x", "PDETextAdd:,3"}) {
+    EXPECT_FALSE(ParseFailingCall(text)) << text;
+  }
 }
 
 }  // namespace

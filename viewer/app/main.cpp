@@ -50,7 +50,10 @@ int main(int argc, char** argv) {
   }
 
   viewer::host::SetTableOffers(options.offers);
-  viewer::host::BuildHostTables();
+  if (!viewer::host::BuildHostTables(&error)) {
+    std::fprintf(stderr, "viewer: %s\n", error.c_str());
+    return 2;
+  }
 
   INITCOMMONCONTROLSEX controls{sizeof controls, ICC_BAR_CLASSES | ICC_WIN95_CLASSES};
   InitCommonControlsEx(&controls);

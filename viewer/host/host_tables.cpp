@@ -3,6 +3,7 @@
 #include <cstdlib>
 #include <string>
 
+#include "core/failing_call.h"
 #include "host/boundary.h"
 #include "host/host_impl.h"
 
@@ -14,6 +15,8 @@ using TableArray = void* [kMaxHostSelector + 1];
 TableArray namedTables[kNamedTableCount];
 TableArray coreTable;
 core::TableOffers offered;
+core::FailingCall failing;
+long failingCallsMade = 0;
 
 TableArray& Slots(HostTable table) {
   return table == HostTable::Core ? coreTable : namedTables[static_cast<int>(table)];
@@ -21,10 +24,21 @@ TableArray& Slots(HostTable table) {
 
 }  // namespace
 
-void BuildHostTables() {
+bool FailsThisCall() { return failing.FailsCall(++failingCallsMade); }
+
+bool BuildHostTables(std::string* error) {
   // Tests reach the plug-in's handling of a failing host call through this variable.
-  const char* failing = std::getenv(kFailingCallVariable);
-  const std::string failingName = failing != nullptr ? failing : "";
+  const char* variable = std::getenv(kFailingCallVariable);
+  if (variable != nullptr && *variable != '\0') {
+    const auto parsed = core::ParseFailingCall(variable);
+    if (!parsed) {
+      *error = std::string(kFailingCallVariable) + "=" + variable +
+               ": not NAME or NAME:CALL,CALL,... (calls counted from 1)";
+      return false;
+    }
+    failing = *parsed;
+  }
+  const std::string failingName = failing.name;
   // static_cast to N_Proc checks that each entry has exactly the signature both
   // sides agreed on.
 #define HOST_OP(table, selector, name, ret, params)                                  \
@@ -37,6 +51,7 @@ void BuildHostTables() {
                 static_cast<name##_Proc>(&Boundary<&ops::name##_Impl>::Call));
 #include "host_operations.def"
 #undef HOST_OP
+  return true;
 }
 
 void SetTableOffers(const core::TableOffers& offers) { offered = offers; }

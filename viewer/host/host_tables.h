@@ -2,18 +2,22 @@
 // setup and the fourteen named tables, each an array indexed by selector.
 #pragma once
 
+#include <string>
+
 #include "core/table_offer.h"
 #include "host_types.h"
 
 namespace viewer::host {
 
 // The environment variable naming one host operation (e.g. "PDETextAdd") that is to
-// fail at every call with a general error, doing nothing: how tests reach the plug-in's
-// handling of a host that fails where a working one never does.
+// fail with a general error, doing nothing, at every call or at the calls it lists
+// ("PDDocCreatePage:2,3"; failing_call.h): how tests reach the plug-in's handling of a
+// host that fails where a working one never does.
 constexpr const char kFailingCallVariable[] = "TESSALY_FAILING_HOST_CALL";
 
 // Fills every table from host_operations.def; call once before any plug-in loads.
-void BuildHostTables();
+// False, with the reason, when the failing call's variable is malformed.
+bool BuildHostTables(std::string* error);
 void SetTableOffers(const core::TableOffers& offers);
 
 HFT CoreTable();
