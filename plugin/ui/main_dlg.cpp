@@ -22,6 +22,7 @@ BEGIN_MESSAGE_MAP(CMainDlg)
   ON_MESSAGE(WM_SYSCOMMAND, OnSysCommand)
   ON_MESSAGE(WM_PAINT, OnPaint)
   ON_MESSAGE(WM_QUERYDRAGICON, OnQueryDragIcon)
+  ON_MESSAGE(WM_ENABLE, OnEnable)
   ON_COMMAND(IDC_CLOSE, OnClose)
   ON_COMMAND(IDC_PRINT, OnPrint)
   ON_COMMAND(ID_FILE_SAVE_SETTINGS_AS, OnSaveSettingsAs)
@@ -153,6 +154,14 @@ void CMainDlg::OnWindowDestroyed() {
 }
 
 bool CMainDlg::OnSysCommand(WPARAM, LPARAM, LRESULT*) { return false; }
+
+// A message box owned by the dialog enables it again when it closes, whatever it was
+// before (the system's rule for a modal box's owner): one shown in the middle of a
+// command (the host's alert of a failed step) would let input into the half-done run.
+bool CMainDlg::OnEnable(WPARAM enabled, LPARAM, LRESULT*) {
+  if (enabled && commandRuns_ > 0) EnableWindow(GetSafeHwnd(), FALSE);
+  return false;
+}
 
 // The dialog has no icon of its own: nothing to draw when minimised.
 bool CMainDlg::OnPaint(WPARAM, LPARAM, LRESULT*) { return false; }

@@ -181,6 +181,7 @@ class CMainDlg : public CDialog {
   bool OnSysCommand(WPARAM, LPARAM, LRESULT* result);
   bool OnPaint(WPARAM, LPARAM, LRESULT* result);
   bool OnQueryDragIcon(WPARAM, LPARAM, LRESULT* result);
+  bool OnEnable(WPARAM enabled, LPARAM, LRESULT* result);
   void OnClose();
   void OnPrint();
   void OnSaveSettingsAs();

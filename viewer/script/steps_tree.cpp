@@ -25,6 +25,15 @@ HWND WaitForTree(const DriverContext& context, const Step& step) {
   return tree;
 }
 
+// A tree for real input: its dialog drops input while a command runs (and the command
+// may rebuild the tree meanwhile), so wait, as a user would, until it takes input.
+HWND WaitForTreeTakingInput(const DriverContext& context, const Step& step) {
+  HWND tree = WaitForTree(context, step);
+  HWND dialog = GetAncestor(tree, GA_ROOT);
+  WaitQuietly(context.timeoutMs(), [&] { return !IsWindow(dialog) || IsWindowEnabled(dialog); });
+  return tree;
+}
+
 // Reads the tree on its own thread: a walk over thousands of items then costs
 // direct calls rather than a round trip between the threads for each message.
 std::string ReadTree(const DriverContext& context, HWND tree,
@@ -98,7 +107,7 @@ std::string StateName(int stateImage) {
 
 // Ticks the item's box; with `leave`, the pointer leaves the tree in the same input.
 void TickTreeItem(DriverContext& context, const Step& step, bool leave) {
-  HWND tree = WaitForTree(context, step);
+  HWND tree = WaitForTreeTakingInput(context, step);
   TreeReader reader(tree, context.timeoutMs());
   HTREEITEM item = WaitForItem(context, tree, step.args[1]);
   const int before = reader.StateImage(item);
@@ -137,7 +146,7 @@ void RunTreeTickAndLeave(DriverContext& context, const Step& step) {
 }
 
 void RunTreeClick(DriverContext& context, const Step& step) {
-  HWND tree = WaitForTree(context, step);
+  HWND tree = WaitForTreeTakingInput(context, step);
   TreeReader reader(tree, context.timeoutMs());
   HTREEITEM item = WaitForItem(context, tree, step.args[1]);
   POINT point = {};
