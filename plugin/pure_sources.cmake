@@ -22,6 +22,7 @@ set(PLUGIN_PURE_SOURCES
   plugin/model/selection_refresh.cpp
   plugin/model/thumbnail_plan.cpp
   plugin/model/timing_log.cpp
+  plugin/model/title_text.cpp
   plugin/model/tree_shape.cpp
   plugin/print/index_layout.cpp
   plugin/print/index_pdf_writer.cpp

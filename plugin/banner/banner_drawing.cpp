@@ -2,6 +2,7 @@
 
 #include "banner_geometry.h"
 #include "host/error_frame.h"
+#include "model/ansi_text.h"
 #include "host/guarded_calls.h"
 
 namespace {
@@ -187,7 +188,8 @@ void DrawBannerText(BannerSettings& settings, PDPageNumber pageIndex, const std:
   objects.colourSpace = CreateRgbSpace();
   objects.extGState = CreateOpacity(document, settings.opacity);
   PDEGraphicState state = GraphicState(settings, text, objects);
-  const std::string bytes = BannerTextBytes(text);
+  // The banner's font draws in WinAnsiEncoding.
+  const std::string bytes = BannerTextBytes(AnsiToWindows1252(text));
   const ASExtension self = host::hostTables.extensionID;
 
   PDPage volatile page = nullptr;

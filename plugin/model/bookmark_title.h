@@ -1,22 +1,16 @@
-// Turning the bytes the host hands over for a bookmark title into the title shown.
+// The bytes of a bookmark title as the host hands them over.
 #pragma once
 
 #include <cstdint>
-#include <string>
+#include <string_view>
 
 // The buffer PDBookmarkGetTitle writes into; it is zeroed before each call.
 inline constexpr int kTitleBufferSize = 4096;
 
-// The title held in `buffer` (kTitleBufferSize bytes) after PDBookmarkGetTitle answered
-// `reportedLength`. When that length is the length up to the first zero byte, the title
-// is those bytes. Otherwise the title is stored in two-byte Unicode (its first zero byte
-// is the high byte of its first character): the title becomes the printable ASCII bytes
-// (0x20 to 0x7E) found from the first zero byte to reportedLength - 1, a length above
-// kTitleBufferSize counting as kTitleBufferSize - 1. A one-byte title too long for the
-// buffer (the buffer full up to its last byte, no byte-order mark) keeps the
-// kTitleBufferSize - 1 bytes that fit. Written into `title` in place.
-void TitleFromHostBuffer(const char* buffer, int32_t reportedLength, std::string& title);
-
-// Drops the last byte when, read as a signed 8-bit number, it is below 15: a control
-// byte 0x00 to 0x0E or any byte from 0x80 up.
-void DropTrailingControlByte(std::string& title);
+// The title's stored bytes in `buffer` (kTitleBufferSize bytes) after PDBookmarkGetTitle
+// answered `reportedLength`. A UTF-16 title (it starts with FE FF or FF FE) holds zero
+// bytes: it is `reportedLength` bytes long, as far as the buffer reaches (a length above
+// kTitleBufferSize counts as kTitleBufferSize - 1, the bytes the host copies). Any
+// other title ends at its first zero byte. A UTF-16 title longer than the buffer keeps
+// the whole two-byte units that the host copied (4094 bytes).
+std::string_view StoredTitleBytes(const char* buffer, int32_t reportedLength);

@@ -1,14 +1,21 @@
 #include "outline_reader.h"
 
 #include <cstring>
+#include <optional>
 #include <vector>
 
+#include "ansi_text.h"
+#include "bookmark_label.h"
 #include "bookmark_title.h"
+#include "title_text.h"
 #include "framework/message_pump.h"
 #include "framework/stopwatch.h"
 #include "host/error_frame.h"
 
 namespace {
+
+// Room left in a label for its page part ("     (Pages: N-N)") and the terminating zero.
+constexpr size_t kLongestTitle = kLabelBufferSize - 64;
 
 // A visit that has children left: the child being visited, and what it inherits.
 struct OpenVisit {
@@ -73,9 +80,7 @@ class OutlineReader {
 
     std::memset(titleBuffer_, 0, sizeof titleBuffer_);
     const ASInt32 length = host::PDBookmarkGetTitle(bookmark, titleBuffer_, kTitleBufferSize);
-    const size_t plainLength = strnlen(titleBuffer_, kTitleBufferSize);
-    host::PDXlateToHost(titleBuffer_, titleBuffer_, static_cast<ASInt32>(plainLength));
-    TitleFromHostBuffer(titleBuffer_, length, title_);
+    ReadTitle(length);
 
     int32_t flag = inheritedFlag;
     if (host::PDBookmarkIsValid(bookmark)) {
@@ -91,7 +96,6 @@ class OutlineReader {
           host::PDViewDestGetAttr(destination, &page, &fitType, &destinationRect, &zoom);
           flag = layeredFlag_;
         }
-        DropTrailingControlByte(title_);
         if (!AppendBookmarkEntry(model_, level, page + 1, flag, title_, action)) {
           full_ = true;
           return;
@@ -104,6 +108,31 @@ class OutlineReader {
       const PDBookmark child = host::PDBookmarkGetFirstChild(bookmark);
       if (host::PDBookmarkIsValid(child)) path_.push_back({child, level + 1, flag, false});
     }
+  }
+
+  // The title in the host's encoding, from the bytes the host handed over: Unicode
+  // titles through the system's conversion, the others through the host's; control
+  // characters become blanks, and the title is cut on a character boundary so that its
+  // label never needs cutting.
+  void ReadTitle(ASInt32 reportedLength) {
+    const std::string_view stored = StoredTitleBytes(titleBuffer_, reportedLength);
+    if (!ReadUnicodeTitle(stored)) {
+      title_.assign(stored);
+      host::PDXlateToHost(title_.data(), title_.data(), static_cast<ASInt32>(title_.size()));
+      // A translation may come out shorter (the host zero-fills after it).
+      title_.resize(strnlen(title_.data(), title_.size()));
+      BlankControlBytes(title_);
+    }
+    CutAnsiText(title_, kLongestTitle);
+  }
+
+  // No host call here: the decoded text's storage lives only in this call.
+  bool ReadUnicodeTitle(std::string_view stored) {
+    std::optional<std::u16string> unicode = DecodeMarkedTitle(stored);
+    if (!unicode) return false;
+    BlankControlCharacters(*unicode);
+    title_ = UnicodeToAnsi(*unicode);
+    return true;
   }
 
   // After a child's visit: on to its next sibling, or the open visit is done. This is

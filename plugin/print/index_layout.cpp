@@ -87,7 +87,7 @@ size_t FindWrapBreak(std::string_view line, size_t start, size_t width) {
 }
 
 void WriteIndexEntries(IndexPdfWriter& writer, BookmarkModel& model,
-                       const SetupSettings& settings) {
+                       const SetupSettings& settings, IndexTitleEncoder toWinAnsi) {
   IndexLines lines(writer, settings);
   // A wrap column below 1 could not make progress through a title: no wrapping.
   const bool wrapping = settings.indexWrap >= 1 && settings.indexWrap != kNoWrapping;
@@ -98,7 +98,7 @@ void WriteIndexEntries(IndexPdfWriter& writer, BookmarkModel& model,
   for (int32_t i = 0; i < model.entryCount; ++i) {
     const BookmarkEntry& entry = model.entries[i];
     if (entry.ticked != 1) continue;
-    const std::string& title = model.titles[i];
+    const std::string title = toWinAnsi ? toWinAnsi(model.titles[i]) : model.titles[i];
     const int64_t x = int64_t{settings.indexIndent} + kIndentPerLevel * entry.level;
     const std::string label = PagesLabel(entry);
     if (!wrapping) {
@@ -119,7 +119,7 @@ void WriteIndexEntries(IndexPdfWriter& writer, BookmarkModel& model,
 }
 
 int BuildIndexDocument(IndexPdfWriter& writer, const std::string& path, BookmarkModel& model,
-                       const SetupSettings& settings) {
+                       const SetupSettings& settings, IndexTitleEncoder toWinAnsi) {
   writer.setCountOnly(true);
   int64_t kids = 1;
   for (int pass = 0; pass < 2; ++pass) {
@@ -128,7 +128,7 @@ int BuildIndexDocument(IndexPdfWriter& writer, const std::string& path, Bookmark
     writer.outlines();
     writer.pageTree(kids);
     BeginIndexPage(writer, settings);
-    WriteIndexEntries(writer, model, settings);
+    WriteIndexEntries(writer, model, settings, toWinAnsi);
     writer.finish();
     kids = writer.pageCount();
     writer.setCountOnly(false);

@@ -9,6 +9,7 @@
 #include "host/guarded_calls.h"
 #include "host/print_notification.h"
 #include "main_dlg.h"
+#include "model/ansi_text.h"
 #include "print/index_layout.h"
 #include "print/print_list.h"
 #include "print/print_params.h"
@@ -72,7 +73,7 @@ void CMainDlg::PrintJob() {
     if (path.empty()) {
       AlertNote("Invalid File: index.pdf");
     } else {
-      const int pages = BuildIndexDocument(indexWriter, path, model, setup);
+      const int pages = BuildIndexDocument(indexWriter, path, model, setup, &AnsiToWindows1252);
       // The index file of an earlier job may still be there: it is not printed.
       if (indexWriter.written()) {
         PrintIndexFile(path, pages);

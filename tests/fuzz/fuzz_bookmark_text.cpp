@@ -4,12 +4,14 @@
 #include <cstddef>
 #include <cstdint>
 #include <cstring>
+#include <optional>
 #include <string>
 #include <string_view>
 
 #include "core/buffer_copy.h"
 #include "model/bookmark_label.h"
 #include "model/bookmark_title.h"
+#include "model/title_text.h"
 
 extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
   if (size < 8) return 0;
@@ -22,9 +24,20 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
   // title's whole length.
   char buffer[kTitleBufferSize] = {};
   viewer::core::CopyTerminated(stored, buffer, kTitleBufferSize);
-  std::string title;
-  TitleFromHostBuffer(buffer, static_cast<int32_t>(stored.size()), title);
-  DropTrailingControlByte(title);
+  const std::string_view bytes = StoredTitleBytes(buffer, static_cast<int32_t>(stored.size()));
+  if (bytes.size() > kTitleBufferSize) __builtin_trap();
+  std::string title(bytes);
+  if (std::optional<std::u16string> unicode = DecodeMarkedTitle(bytes)) {
+    BlankControlCharacters(*unicode);
+    // The ANSI conversion is the system's; ASCII stands in for it here.
+    title.clear();
+    for (char16_t unit : *unicode) title.push_back(unit < 0x80 ? static_cast<char>(unit) : '?');
+  } else {
+    BlankControlBytes(title);
+  }
+  for (char c : title) {
+    if (static_cast<unsigned char>(c) < 0x20) __builtin_trap();
+  }
 
   const std::string label = BookmarkLabel(title, first, last);
   if (label.size() >= kLabelBufferSize) __builtin_trap();

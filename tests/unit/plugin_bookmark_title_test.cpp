@@ -1,5 +1,5 @@
-// Bookmark titles from the host's bytes: 8-bit titles as they are, two-byte Unicode
-// titles reduced to their printable ASCII characters, and the trailing-byte rule.
+// Bookmark titles from the host's bytes to the text shown: the stored bytes, the
+// Unicode forms marked by a byte-order mark, and control characters made blanks.
 #include <gtest/gtest.h>
 
 #include <cstring>
@@ -7,6 +7,7 @@
 #include <string>
 
 #include "model/bookmark_title.h"
+#include "model/title_text.h"
 
 namespace {
 
@@ -14,125 +15,102 @@ namespace {
 struct TitleBuffer {
   explicit TitleBuffer(const std::string& bytes) {
     std::memset(data, 0, sizeof data);
-    std::memcpy(data, bytes.data(), bytes.size());
+    std::memcpy(data, bytes.data(), std::min(bytes.size(), sizeof data));
   }
   char data[kTitleBufferSize];
 };
 
-std::string TitleOf(const std::string& bytes, int reportedLength) {
+std::string Stored(const std::string& bytes, int reportedLength) {
   const TitleBuffer buffer(bytes);
-  std::string title = "previous";
-  TitleFromHostBuffer(buffer.data, reportedLength, title);
-  return title;
+  return std::string(StoredTitleBytes(buffer.data, reportedLength));
 }
 
-TEST(PluginBookmarkTitle, EightBitTitleIsKeptAsItIs) {
-  EXPECT_EQ(TitleOf("Chapter 1", 9), "Chapter 1");
-  EXPECT_EQ(TitleOf("Caf\xe9", 4), "Caf\xe9");
-}
-
-TEST(PluginBookmarkTitle, EmptyTitleIsEmpty) { EXPECT_EQ(TitleOf("", 0), ""); }
-
-// A title as two-byte big-endian Unicode with its byte-order mark.
-std::string Utf16Title(std::initializer_list<char16_t> characters) {
-  std::string bytes = "\xfe\xff";
-  for (char16_t c : characters) {
-    bytes.push_back(static_cast<char>(c >> 8));
-    bytes.push_back(static_cast<char>(c & 0xFF));
+// UTF-16 with its byte-order mark, big- or little-endian.
+std::string Utf16(std::u16string_view text, bool bigEndian = true) {
+  std::string bytes = bigEndian ? "\xfe\xff" : "\xff\xfe";
+  for (char16_t c : text) {
+    const char high = static_cast<char>(c >> 8), low = static_cast<char>(c & 0xFF);
+    bytes += bigEndian ? std::string{high, low} : std::string{low, high};
   }
   return bytes;
 }
 
-TEST(PluginBookmarkTitle, UnicodeTitleKeepsItsPrintableAsciiCharacters) {
-  const std::string bytes = Utf16Title({u'A', u'B'});
-  EXPECT_EQ(TitleOf(bytes, static_cast<int>(bytes.size())), "AB");
+std::u16string Decoded(const std::string& bytes) {
+  const auto text = DecodeMarkedTitle(bytes);
+  EXPECT_TRUE(text.has_value());
+  return text.value_or(u"(none)");
 }
 
-// Byte by byte: a character's bytes each stay when printable (U+2013 gives its 0x20,
-// U+4E2D its 0x4E and 0x2D).
-TEST(PluginBookmarkTitle, UnicodeTitleKeepsOnlyPrintableAsciiBytes) {
-  const std::string bytes = Utf16Title(
-      {u'C', u'a', u'f', u'\u00e9', u' ', u'\u2013', u' ', u'M', u'e', u'n', u'\u00fc',
-       u'\t', u'1', u'~', u'\u007f', u'\u4e2d'});
-  EXPECT_EQ(TitleOf(bytes, static_cast<int>(bytes.size())), "Caf   Men1~N-");
+TEST(PluginBookmarkTitle, EightBitTitleEndsAtItsFirstZeroByte) {
+  EXPECT_EQ(Stored("Chapter 1", 9), "Chapter 1");
+  EXPECT_EQ(Stored("Caf\xe9", 4), "Caf\xe9");
+  EXPECT_EQ(Stored("", 0), "");
+  // The host copies 4095 bytes of a 6000-byte title: those are the title.
+  const std::string fits = "Long " + std::string(kTitleBufferSize - 6, 'y');
+  EXPECT_EQ(Stored(fits, 6000), fits);
+  // A buffer filled to its last byte has no terminator: it ends with the buffer.
+  const std::string full(kTitleBufferSize, 'a');
+  EXPECT_EQ(Stored(full, kTitleBufferSize), full);
 }
 
-TEST(PluginBookmarkTitle, UnicodeTitleReadsOnlyUpToTheReportedLength) {
-  const std::string bytes = Utf16Title({u'A', u'B', u'C'});
-  EXPECT_EQ(TitleOf(bytes, 6), "AB");
+TEST(PluginBookmarkTitle, Utf16TitleHoldsZeroBytesUpToTheReportedLength) {
+  const std::string bytes = Utf16(u"AB");
+  EXPECT_EQ(Stored(bytes, static_cast<int>(bytes.size())), bytes);
+  EXPECT_EQ(Stored(Utf16(u"ABC"), 6), Utf16(u"AB"));
+  EXPECT_EQ(Stored(Utf16(u"AB", false), 6), Utf16(u"AB", false));
+  EXPECT_EQ(Stored(Utf16(u"AB"), -1), "");
+  // Longer than the buffer: the whole units of the 4095 bytes the host copied.
+  std::string longTitle = "\xfe\xff";
+  while (longTitle.size() < static_cast<size_t>(kTitleBufferSize + 10)) longTitle += std::string("\0x", 2);
+  EXPECT_EQ(Stored(longTitle, 100000), longTitle.substr(0, kTitleBufferSize - 2));
+  EXPECT_EQ(Stored(longTitle, kTitleBufferSize), longTitle.substr(0, kTitleBufferSize - 2));
+  EXPECT_EQ(Stored(longTitle, kTitleBufferSize - 1), longTitle.substr(0, kTitleBufferSize - 1));
 }
 
-TEST(PluginBookmarkTitle, ReportedLengthShorterThanTheTextGivesAnEmptyTitle) {
-  EXPECT_EQ(TitleOf("Hello", 3), "");
+TEST(PluginTitleText, ByteOrderMarksNameTheUnicodeForm) {
+  EXPECT_EQ(Decoded(Utf16(u"Grüße aus Köln")), u"Grüße aus Köln");
+  EXPECT_EQ(Decoded(Utf16(u"Pages 1–4", false)), u"Pages 1–4");
+  EXPECT_EQ(Decoded("\xef\xbb\xbf" "Pr\xc3\xa9requis"), u"Prérequis");
+  EXPECT_EQ(Decoded("\xfe\xff"), u"");
+  // Without a mark the title is PDFDocEncoding, for the host to translate.
+  EXPECT_FALSE(DecodeMarkedTitle("Caf\xe9").has_value());
+  EXPECT_FALSE(DecodeMarkedTitle("\xfe").has_value());
+  EXPECT_FALSE(DecodeMarkedTitle("").has_value());
 }
 
-TEST(PluginBookmarkTitle, LengthAboveTheBufferIsClampedBelowIt) {
-  // Byte-order mark, then "x" in two-byte form up to the end of the buffer.
-  std::string bytes = "\xfe\xff";
-  while (bytes.size() < static_cast<size_t>(kTitleBufferSize)) bytes += std::string("\0x", 2);
-  // Positions 2 to 4094 are read: an 'x' at every odd position from 3 to 4093.
-  EXPECT_EQ(TitleOf(bytes, 100000), std::string(2046, 'x'));
-  // A length of exactly the buffer size is not clamped: position 4095 counts too.
-  EXPECT_EQ(TitleOf(bytes, kTitleBufferSize), std::string(2047, 'x'));
+TEST(PluginTitleText, SurrogatePairsStayAndBrokenOnesBecomeReplacements) {
+  EXPECT_EQ(Decoded(Utf16(u"a\U0001F600b")), u"a\U0001F600b");
+  // A high surrogate without its low one, a low one alone, a high one at the end.
+  EXPECT_EQ(Decoded(Utf16(std::u16string{u'a', 0xD83D, u'b', 0xDE00, u'c', 0xD83D})),
+            (std::u16string{u'a', 0xFFFD, u'b', 0xFFFD, u'c', 0xFFFD}));
+  // An odd last byte.
+  EXPECT_EQ(Decoded(Utf16(u"ab") + std::string(1, '\0')), (std::u16string{u'a', u'b', 0xFFFD}));
 }
 
-TEST(PluginBookmarkTitle, TitleFillingTheWholeBufferIsReadWithoutATerminator) {
-  const std::string bytes(kTitleBufferSize, 'a');
-  EXPECT_EQ(TitleOf(bytes, kTitleBufferSize), bytes);
+TEST(PluginTitleText, BadUtf8SequencesBecomeOneReplacementEach) {
+  const std::string mark = "\xef\xbb\xbf";
+  EXPECT_EQ(Decoded(mark + "a\x80z"), (std::u16string{u'a', 0xFFFD, u'z'}));
+  // A sequence cut short by the next character, and at the end.
+  EXPECT_EQ(Decoded(mark + "\xe2\x82z\xe2\x82"), (std::u16string{0xFFFD, u'z', 0xFFFD}));
+  // Overlong forms, surrogates and code points past U+10FFFF are refused.
+  EXPECT_EQ(Decoded(mark + "\xc0\xaf"), (std::u16string{0xFFFD, 0xFFFD}));
+  EXPECT_EQ(Decoded(mark + "\xed\xa0\x80"), (std::u16string{0xFFFD, 0xFFFD, 0xFFFD}));
+  EXPECT_EQ(Decoded(mark + "\xf4\x90\x80\x80"), (std::u16string{0xFFFD, 0xFFFD, 0xFFFD, 0xFFFD}));
+  EXPECT_EQ(Decoded(mark + "\xf0\x9f\x98\x80"), u"\U0001F600");
+  EXPECT_EQ(Decoded(mark + "\xe3\x81\x82"), u"あ");
 }
 
-// The host writes 4095 bytes and a zero of a 6000-byte title, and reports 6000: the
-// title is not two-byte text and keeps the bytes that fit.
-TEST(PluginBookmarkTitle, EightBitTitleLongerThanTheBufferKeepsWhatFits) {
-  const std::string stored = std::string("Long ") + std::string(5995, 'y');
-  const std::string fits = stored.substr(0, kTitleBufferSize - 1);
-  EXPECT_EQ(TitleOf(fits, 6000), fits);
-}
-
-// A two-byte title too long for the buffer may hold no zero byte (no character below
-// U+0100); its byte-order mark still marks it two-byte.
-TEST(PluginBookmarkTitle, TwoByteTitleWithoutZeroBytesStaysTwoByte) {
-  std::string bytes = "\xfe\xff";
-  while (bytes.size() < static_cast<size_t>(kTitleBufferSize - 1)) bytes += "\x4e\x2d";
-  bytes.resize(kTitleBufferSize - 1);
-  EXPECT_EQ(TitleOf(bytes, 8000), "");
-}
-
-TEST(PluginBookmarkTitle, NegativeLengthGivesAnEmptyTitle) { EXPECT_EQ(TitleOf("abc", -1), ""); }
-
-TEST(PluginBookmarkTitle, TrailingControlByteIsDropped) {
-  std::string title = "Title\x0e";
-  DropTrailingControlByte(title);
-  EXPECT_EQ(title, "Title");
-}
-
-TEST(PluginBookmarkTitle, TrailingByteAboveAsciiIsDropped) {
-  std::string title = "Caf\xe9";
-  DropTrailingControlByte(title);
-  EXPECT_EQ(title, "Caf");
-  std::string high = "x\x80";
-  DropTrailingControlByte(high);
-  EXPECT_EQ(high, "x");
-}
-
-TEST(PluginBookmarkTitle, OnlyOneByteIsDropped) {
-  std::string title = "A\x01\x02";
-  DropTrailingControlByte(title);
-  EXPECT_EQ(title, "A\x01");
-}
-
-TEST(PluginBookmarkTitle, TrailingBytesFromFifteenUpToDeleteStay) {
-  for (const char* kept : {"A\x0f", "A\x1f", "A ", "Az", "A\x7f"}) {
-    std::string title = kept;
-    DropTrailingControlByte(title);
-    EXPECT_EQ(title, kept);
-  }
-}
-
-TEST(PluginBookmarkTitle, EmptyTitleStaysEmpty) {
-  std::string title;
-  DropTrailingControlByte(title);
-  EXPECT_EQ(title, "");
+TEST(PluginTitleText, ControlCharactersBecomeBlanks) {
+  std::u16string unicode = u"a\tb\r\nc\u007f\u0085d\u00a0é";
+  BlankControlCharacters(unicode);
+  EXPECT_EQ(unicode, u"a b  c  d\u00a0é");
+  std::string bytes = "Line\r\nTab\tDel\x7f" "Caf\xe9\x0e";
+  BlankControlBytes(bytes);
+  EXPECT_EQ(bytes, "Line  Tab Del Caf\xe9 ");
+  // A double-byte character's trail byte is never a control byte: it stays.
+  std::string japanese = "\x93\xfa\x96\x7b";
+  BlankControlBytes(japanese);
+  EXPECT_EQ(japanese, "\x93\xfa\x96\x7b");
 }
 
 }  // namespace

@@ -7,49 +7,38 @@
 namespace viewer::core {
 namespace {
 
-std::string Translate(std::string text) {
-  PdfDocToHost(text.data(), text.data(), text.size());
-  return text;
+TEST(ViewerPdfDocEncoding, AsciiAndLatin1AreThemselves) {
+  EXPECT_EQ(PdfDocToUnicode("Chapter 1: Caf\xE9 \xFC\xDF \xA9"), u"Chapter 1: Café üß ©");
+  EXPECT_EQ(PdfDocToUnicode(std::string("\x01\x0D", 2)), u"\u0001\r");
 }
 
-TEST(ViewerPdfDocEncoding, KeepsAsciiAndLatin1) {
-  EXPECT_EQ(Translate("Chapter 1: Intro"), "Chapter 1: Intro");
-  EXPECT_EQ(Translate("Caf\xE9 \xFC\xDF \xA9"), "Caf\xE9 \xFC\xDF \xA9");
-  // The byte-order mark of a two-byte title stays as it is.
-  EXPECT_EQ(Translate("\xFE\xFF"), "\xFE\xFF");
-  EXPECT_EQ(Translate(std::string("\x01\x0E\x7F", 3)), std::string("\x01\x0E\x7F", 3));
+TEST(ViewerPdfDocEncoding, TheUpperHalfsOwnCharacters) {
+  EXPECT_EQ(PdfDocToUnicode(0x80), u'\u2022');  // bullet
+  EXPECT_EQ(PdfDocToUnicode(0x84), u'\u2014');  // em dash
+  EXPECT_EQ(PdfDocToUnicode(0x85), u'\u2013');  // en dash
+  EXPECT_EQ(PdfDocToUnicode(0x8D), u'\u201C');  // left double quote
+  EXPECT_EQ(PdfDocToUnicode(0x90), u'\u2019');  // right single quote
+  EXPECT_EQ(PdfDocToUnicode(0x92), u'\u2122');  // trade mark
+  EXPECT_EQ(PdfDocToUnicode(0x93), u'\uFB01');  // fi ligature
+  EXPECT_EQ(PdfDocToUnicode(0x95), u'\u0141');  // L with stroke
+  EXPECT_EQ(PdfDocToUnicode(0x9E), u'\u017E');  // z caron
+  EXPECT_EQ(PdfDocToUnicode(0xA0), u'\u20AC');  // euro sign
+  EXPECT_EQ(PdfDocToUnicode(0x18), u'\u02D8');  // breve
+  EXPECT_EQ(PdfDocToUnicode(0x1F), u'\u02DC');  // small tilde
+  for (unsigned char undefined : {0x7F, 0x9F, 0xAD}) {
+    EXPECT_EQ(PdfDocToUnicode(undefined), u'\uFFFD') << int{undefined};
+  }
 }
 
-TEST(ViewerPdfDocEncoding, MovesTheTypographicBlock) {
-  EXPECT_EQ(PdfDocToHostByte(0x80), 0x95);  // bullet
-  EXPECT_EQ(PdfDocToHostByte(0x84), 0x97);  // em dash
-  EXPECT_EQ(PdfDocToHostByte(0x85), 0x96);  // en dash
-  EXPECT_EQ(PdfDocToHostByte(0x8D), 0x93);  // left double quote
-  EXPECT_EQ(PdfDocToHostByte(0x8E), 0x94);  // right double quote
-  EXPECT_EQ(PdfDocToHostByte(0x92), 0x99);  // trade mark
-  EXPECT_EQ(PdfDocToHostByte(0x96), 0x8C);  // OE
-  EXPECT_EQ(PdfDocToHostByte(0x9E), 0x9E);  // z caron
-  EXPECT_EQ(PdfDocToHostByte(0xA0), 0x80);  // euro sign
-  EXPECT_EQ(PdfDocToHostByte(0x1A), 0x88);  // circumflex
-  EXPECT_EQ(PdfDocToHostByte(0x1F), 0x98);  // tilde
-}
-
-TEST(ViewerPdfDocEncoding, ApproximatesWhatTheHostLacks) {
-  EXPECT_EQ(PdfDocToHostByte(0x8A), '-');  // minus
-  EXPECT_EQ(PdfDocToHostByte(0x87), '/');  // fraction slash
-  EXPECT_EQ(PdfDocToHostByte(0x95), 'L');  // L with stroke
-  EXPECT_EQ(PdfDocToHostByte(0x9A), 'i');  // dotless i
-  EXPECT_EQ(PdfDocToHostByte(0x93), '?');  // fi ligature
-  EXPECT_EQ(PdfDocToHostByte(0x18), '?');  // breve
-  EXPECT_EQ(PdfDocToHostByte(0x9F), '?');  // undefined
-}
-
-TEST(ViewerPdfDocEncoding, TranslatesIntoAnotherBuffer) {
-  const char in[] = "\x8D" "quoted" "\x8E";
-  char out[sizeof in] = {};
-  PdfDocToHost(in, out, sizeof in - 1);
-  EXPECT_STREQ(out, "\x93quoted\x94");
-  EXPECT_STREQ(in, "\x8Dquoted\x8E");
+TEST(ViewerPdfDocEncoding, BackFromUnicode) {
+  EXPECT_EQ(UnicodeToPdfDoc(u"Café — 5 €"), "Caf\xE9 \x84 5 \xA0");
+  // What the encoding lacks, a replacement character included.
+  EXPECT_EQ(UnicodeToPdfDoc(u"日本\uFFFD"), "???");
+  for (unsigned b = 0; b < 256; ++b) {
+    const char16_t c = PdfDocToUnicode(static_cast<unsigned char>(b));
+    if (c == u'\uFFFD') continue;
+    EXPECT_EQ(UnicodeToPdfDoc(std::u16string(1, c)), std::string(1, static_cast<char>(b))) << b;
+  }
 }
 
 }  // namespace

@@ -92,16 +92,21 @@ DocumentSpec OutOfOrder() {
 }
 
 DocumentSpec UnicodeTitles() {
-  DocumentSpec doc = Pages(12);
+  DocumentSpec doc = Pages(20);
   doc.outline = {
       WithBytes(Bookmark("", 1), pdfgen::Utf16Title("Unicode Title")),
       WithBytes(Bookmark("", 3), pdfgen::Utf16Title("Grüße aus Köln")),
-      // U+2013 is the bytes 0x20 0x13: its high byte is a blank.
       WithBytes(Bookmark("", 5), pdfgen::Utf16Title("Pages 1–4")),
-      // Before the first zero byte of the title nothing is kept.
       WithBytes(Bookmark("", 7), pdfgen::Utf16Title("–Dash first")),
-      WithBytes(Bookmark("", 9), pdfgen::Utf16Title("Ελληνικά and English")),
+      // Greek and a character beyond U+FFFF (a surrogate pair) have no Windows-1252 form.
+      WithBytes(Bookmark("", 9), pdfgen::Utf16Title("Ελληνικά and English \U0001F600")),
       Bookmark("Plain after Unicode", 11),
+      // UTF-16LE, and UTF-8 with its byte-order mark (PDF 2.0).
+      WithBytes(Bookmark("", 13), std::string("\xFF\xFE" "C\0a\0f\0\xE9\0", 10)),
+      WithBytes(Bookmark("", 15), "\xEF\xBB\xBF" "Pr\xC3\xA9requis \xE2\x80\x9Cquoted\xE2\x80\x9D"),
+      // A line break inside, and PDFDocEncoding's own em dash (0x84) and trade mark (0x92).
+      WithBytes(Bookmark("", 17), pdfgen::Utf16Title("Two\r\nlines")),
+      WithBytes(Bookmark("", 19), "Tessaly\x92 \x84 PDFDoc"),
   };
   return doc;
 }

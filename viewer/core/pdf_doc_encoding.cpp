@@ -3,91 +3,50 @@
 namespace viewer::core {
 namespace {
 
-// 0x18 to 0x1F: spacing accents. Only the circumflex and the tilde exist in
-// Windows-1252.
-constexpr unsigned char kAccents[8] = {
-    '?',   // breve
-    '?',   // caron
-    0x88,  // circumflex
-    '?',   // dot accent
-    '?',   // double acute
-    '?',   // ogonek
-    '?',   // ring
-    0x98,  // small tilde
-};
+constexpr char16_t kUndefined = 0xFFFD;
 
-// 0x80 to 0x9F: the typographic characters PDFDocEncoding puts there.
-constexpr unsigned char kHighBlock[32] = {
-    0x95,  // bullet
-    0x86,  // dagger
-    0x87,  // double dagger
-    0x85,  // ellipsis
-    0x97,  // em dash
-    0x96,  // en dash
-    0x83,  // florin
-    '/',   // fraction slash
-    0x8B,  // single left guillemet
-    0x9B,  // single right guillemet
-    '-',   // minus
-    0x89,  // per mille
-    0x84,  // low double quote
-    0x93,  // left double quote
-    0x94,  // right double quote
-    0x91,  // left single quote
-    0x92,  // right single quote
-    0x82,  // low single quote
-    0x99,  // trade mark
-    '?',   // fi ligature
-    '?',   // fl ligature
-    'L',   // L with stroke
-    0x8C,  // OE
-    0x8A,  // S caron
-    0x9F,  // Y diaeresis
-    0x8E,  // Z caron
-    'i',   // dotless i
-    'l',   // l with stroke
-    0x9C,  // oe
-    0x9A,  // s caron
-    0x9E,  // z caron
-    '?',   // undefined
+// 0x18 to 0x1F: spacing accents.
+constexpr char16_t kAccents[8] = {0x02D8, 0x02C7, 0x02C6, 0x02D9, 0x02DD, 0x02DB, 0x02DA, 0x02DC};
+
+// 0x80 to 0xA0: the typographic characters PDFDocEncoding puts there.
+constexpr char16_t kHighBlock[33] = {
+    0x2022, 0x2020, 0x2021, 0x2026, 0x2014, 0x2013, 0x0192, 0x2044,  // 0x80
+    0x2039, 0x203A, 0x2212, 0x2030, 0x201E, 0x201C, 0x201D, 0x2018,  // 0x88
+    0x2019, 0x201A, 0x2122, 0xFB01, 0xFB02, 0x0141, 0x0152, 0x0160,  // 0x90
+    0x0178, 0x017D, 0x0131, 0x0142, 0x0153, 0x0161, 0x017E, kUndefined,  // 0x98
+    0x20AC,                                                          // 0xA0: euro
 };
 
 }  // namespace
 
-unsigned char PdfDocToHostByte(unsigned char b) {
+char16_t PdfDocToUnicode(unsigned char b) {
   if (b >= 0x18 && b <= 0x1F) return kAccents[b - 0x18];
-  if (b >= 0x80 && b <= 0x9F) return kHighBlock[b - 0x80];
-  if (b == 0xA0) return 0x80;  // euro sign
-  // ASCII and 0xA1 to 0xFF (Latin-1) are the same in both.
-  return b;
+  if (b >= 0x80 && b <= 0xA0) return kHighBlock[b - 0x80];
+  if (b == 0x7F || b == 0xAD) return kUndefined;
+  return b;  // ASCII and Latin-1
 }
 
-void PdfDocToHost(const char* in, char* out, size_t length) {
-  if (in == nullptr || out == nullptr) return;
-  for (size_t i = 0; i < length; ++i) {
-    out[i] = static_cast<char>(PdfDocToHostByte(static_cast<unsigned char>(in[i])));
-  }
+std::u16string PdfDocToUnicode(std::string_view text) {
+  std::u16string unicode;
+  unicode.reserve(text.size());
+  for (char c : text) unicode.push_back(PdfDocToUnicode(static_cast<unsigned char>(c)));
+  return unicode;
 }
 
-unsigned char HostToPdfDocByte(unsigned char h) {
-  const bool accentBlock = h >= 0x18 && h <= 0x1F;
-  if ((h < 0x80 && !accentBlock) || h >= 0xA1) return h;  // the same in both
-  // The bytes PDFDocEncoding moved; the look-alikes the other direction falls back on
-  // are not the characters themselves.
-  for (unsigned p = 0x18; p <= 0xA0; ++p) {
-    if (p == 0x20) p = 0x80;
-    if (PdfDocToHostByte(static_cast<unsigned char>(p)) == h && h >= 0x80) {
-      return static_cast<unsigned char>(p);
+std::string UnicodeToPdfDoc(std::u16string_view text) {
+  std::string bytes;
+  bytes.reserve(text.size());
+  for (char16_t c : text) {
+    char found = '?';
+    for (unsigned b = 0; b < 256; ++b) {
+      if (PdfDocToUnicode(static_cast<unsigned char>(b)) == c && c != kUndefined) {
+        found = static_cast<char>(b);
+        break;
+      }
     }
+    bytes.push_back(found);
   }
-  return '?';
-}
-
-void HostToPdfDoc(const char* in, char* out, size_t length) {
-  if (in == nullptr || out == nullptr) return;
-  for (size_t i = 0; i < length; ++i) {
-    out[i] = static_cast<char>(HostToPdfDocByte(static_cast<unsigned char>(in[i])));
-  }
+  return bytes;
 }
 
 }  // namespace viewer::core

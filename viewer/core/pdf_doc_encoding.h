@@ -1,22 +1,19 @@
-// Text strings of a document in PDFDocEncoding, turned into the host's 8-bit
-// encoding (Windows-1252), byte for byte.
+// PDFDocEncoding, the 8-bit encoding of a document's text strings that carry no
+// byte-order mark, to and from Unicode. The host's encoding is the system's ANSI code
+// page, reached through Unicode (app/ansi_code_page.h).
 #pragma once
 
-#include <cstddef>
+#include <string>
+#include <string_view>
 
 namespace viewer::core {
 
-// The Windows-1252 byte for a PDFDocEncoding byte. Characters Windows-1252 lacks
-// become their base letter or plain ASCII look-alike where there is one, else '?'.
-unsigned char PdfDocToHostByte(unsigned char pdfDocByte);
+// The character of a PDFDocEncoding byte; an undefined byte (0x7F, 0x9F, 0xAD) is
+// U+FFFD. Control bytes stand for themselves.
+char16_t PdfDocToUnicode(unsigned char pdfDocByte);
+std::u16string PdfDocToUnicode(std::string_view text);
 
-// Translates length bytes; in may equal out.
-void PdfDocToHost(const char* in, char* out, size_t length);
-
-// The other direction: the PDFDocEncoding byte of a Windows-1252 byte; what
-// PDFDocEncoding lacks (control characters 0x18 to 0x1F, the no-break space, the
-// undefined bytes) becomes '?'.
-unsigned char HostToPdfDocByte(unsigned char hostByte);
-void HostToPdfDoc(const char* in, char* out, size_t length);
+// The other direction; a character PDFDocEncoding lacks becomes '?'.
+std::string UnicodeToPdfDoc(std::u16string_view text);
 
 }  // namespace viewer::core

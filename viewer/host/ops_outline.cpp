@@ -2,12 +2,15 @@
 // translation of title bytes to the host's encoding. A damaged link (one the
 // outline's check found bad) raises kHostErrBadOutline from the call that would
 // follow it.
+#include <windows.h>
+
 #include <algorithm>
 #include <cstring>
 #include <string>
 
 #include "core/buffer_copy.h"
 #include "core/host_error.h"
+#include "app/ansi_code_page.h"
 #include "core/pdf_doc_encoding.h"
 #include "host/host_impl.h"
 #include "host/object_refs.h"
@@ -84,6 +87,13 @@ PDAction PDBookmarkGetAction_Impl(PDBookmark bookmark) {
 
 namespace {
 
+// out receives text's bytes, zero-filled to length; text already fits.
+void FillTranslation(std::string_view text, char* out, ASInt32 length) {
+  if (length <= 0) return;
+  std::memset(out, 0, static_cast<size_t>(length));
+  std::memcpy(out, text.data(), std::min(text.size(), static_cast<size_t>(length)));
+}
+
 void CheckTranslation(const char* in, char* out, ASInt32 length) {
   if (length < 0 || (length > 0 && (in == nullptr || out == nullptr))) {
     throw HostError(kHostErrBadParameter);
@@ -92,14 +102,25 @@ void CheckTranslation(const char* in, char* out, ASInt32 length) {
 
 }  // namespace
 
+// Both directions go through Unicode; out receives at most length bytes (a text that
+// grows in a double-byte code page is cut on a character boundary), zero-filled after.
 void PDXlateToPDFDocEnc_Impl(const char* in, char* out, ASInt32 length) {
   CheckTranslation(in, out, length);
-  core::HostToPdfDoc(in, out, static_cast<size_t>(length));
+  const std::string_view text(in, static_cast<size_t>(length));
+  FillTranslation(core::UnicodeToPdfDoc(AnsiToUnicode(text)), out, length);
 }
 
 void PDXlateToHost_Impl(const char* in, char* out, ASInt32 length) {
   CheckTranslation(in, out, length);
-  core::PdfDocToHost(in, out, static_cast<size_t>(length));
+  const std::string_view text(in, static_cast<size_t>(length));
+  const std::string ansi = UnicodeToAnsi(core::PdfDocToUnicode(text));
+  size_t fits = 0;
+  while (fits < ansi.size()) {
+    const size_t step = IsDBCSLeadByte(static_cast<BYTE>(ansi[fits])) ? 2 : 1;
+    if (fits + step > static_cast<size_t>(length)) break;
+    fits += step;
+  }
+  FillTranslation(std::string_view(ansi).substr(0, fits), out, length);
 }
 
 }  // namespace viewer::ops
