@@ -21,9 +21,13 @@ packages=(
   # the Windows installers, and a reader of them for the tests
   nsis p7zip-full
   fp-utils-3.2.2
-  python3
+  python3 locales
   # manuals nobody here wrote, for the real-world outline test
   gnuplot-doc asymptote-doc
+  # manuals in French and Japanese, with titles outside ASCII
+  auto-multiple-choice-doc-pdf
+  # Japanese glyphs on screen, for the Japanese manual's tree
+  fonts-ipafont-gothic
 )
 
 missing=()

@@ -1,7 +1,7 @@
 #!/usr/bin/env python3
 """The bookmark tree a PDF's outline should give, worked out from what qpdf reports.
 
-    outline_oracle.py DOCUMENT.pdf LISTING [--check-pages N]
+    outline_oracle.py DOCUMENT.pdf LISTING [--check-pages N] [--encoding CODEC]
 
 Writes LISTING, one tree item a line in pre-order: its depth, a blank, its label
 ("TITLE     (Page: P)" or "TITLE     (Pages: F-L)"), as the script runner's
@@ -14,10 +14,9 @@ up in `qpdf --json --json-key=pages`. With --check-pages N, N bookmarks spread o
 the outline are checked against the text of their first page (pdftotext): the title
 must be on it, so the page resolution above is not taken on trust.
 
-A title is shown as the plug-in shows it: a UTF-16 title keeps the printable ASCII
-bytes after its first zero byte; a single-byte title loses a last byte below 15 or
-above 0x7F. Raw title bytes are read with `qpdf --show-object` when the decoded title
-is not plain printable ASCII.
+A title is the one qpdf decodes (from UTF-16, UTF-8 or PDFDocEncoding), as the tree
+shows it in the host's encoding (--encoding, a Python codec: cp1252 unless told, cp932
+for a Japanese system): control characters as blanks, what the encoding lacks as "?".
 """
 import json
 import re
@@ -38,84 +37,18 @@ def qpdf_json(path, key):
     return json.loads(out)[key]
 
 
-def show_object(path, ref):
-    number = ref.split()[0]
-    return subprocess.run(["qpdf", "--show-object=" + number, path],
-                          check=True, capture_output=True).stdout
+HOST_ENCODING = "cp1252"
 
 
-def parse_string(text):
-    """The bytes of a PDF string object as qpdf --show-object prints it."""
-    text = text.strip()
-    if text.startswith(b"<") and not text.startswith(b"<<"):
-        digits = re.sub(rb"[^0-9A-Fa-f]", b"", text[1:text.index(b">")])
-        if len(digits) % 2:
-            digits += b"0"
-        return bytes.fromhex(digits.decode())
-    if not text.startswith(b"("):
-        raise Unsupported("title is not a string: %r" % text[:40])
-    out = bytearray()
-    depth = 0
-    i = 1
-    escapes = {ord("n"): 10, ord("r"): 13, ord("t"): 9, ord("b"): 8, ord("f"): 12}
-    while i < len(text):
-        c = text[i]
-        if c == ord("\\"):
-            i += 1
-            e = text[i]
-            if e in escapes:
-                out.append(escapes[e])
-            elif ord("0") <= e <= ord("7"):
-                digits = text[i:i + 3]
-                m = re.match(rb"[0-7]{1,3}", digits)
-                out.append(int(m.group(0), 8) & 0xFF)
-                i += len(m.group(0)) - 1
-            elif e in (10, 13):
-                pass
-            else:
-                out.append(e)
-        elif c == ord("("):
-            depth += 1
-            out.append(c)
-        elif c == ord(")"):
-            if depth == 0:
-                break
-            depth -= 1
-            out.append(c)
-        else:
-            out.append(c)
-        i += 1
-    return bytes(out)
+def shown_title(text):
+    """The title as the tree shows it, from the text qpdf decoded: control characters
+    as blanks, in the host's encoding, "?" for what it lacks."""
+    blanked = "".join(" " if ord(c) < 0x20 or 0x7F <= ord(c) <= 0x9F else c for c in text)
+    return blanked.encode(HOST_ENCODING, errors="replace")
 
 
-def raw_title(path, item_ref):
-    dictionary = show_object(path, item_ref)
-    m = re.search(rb"/Title\s*(\d+ \d+ R|\(|<)", dictionary)
-    if not m:
-        return b""
-    if m.group(1).endswith(b"R"):
-        return parse_string(show_object(path, m.group(1).decode()))
-    return parse_string(dictionary[m.start(1):])
-
-
-def plugin_title(raw):
-    """The title as the tree shows it, from the bytes the document stores."""
-    zero = raw.find(b"\0")
-    if zero >= 0:
-        kept = raw[zero:4095]
-        return bytes(b for b in kept if 0x20 <= b <= 0x7E)
-    if any(b >= 0x80 for b in raw[:-1]):
-        raise Unsupported("title with bytes above 0x7F in the middle: %r" % raw)
-    if raw and (raw[-1] < 15 or raw[-1] >= 0x80):
-        raw = raw[:-1]
-    return raw
-
-
-def title_of(path, outline):
-    text = outline["title"]
-    if all(0x20 <= ord(c) <= 0x7E for c in text):
-        return text.encode("ascii")
-    return plugin_title(raw_title(path, outline["object"]))
+def title_of(outline):
+    return shown_title(outline["title"])
 
 
 def first_page(outline, page_of_object):
@@ -138,7 +71,7 @@ def entries_of(path, outlines, page_of_object):
             if len(entries) >= CAPACITY or level > DEEPEST:
                 raise Unsupported("outline beyond %d bookmarks or %d levels"
                                   % (CAPACITY, DEEPEST))
-            entries.append({"level": level, "title": title_of(path, item),
+            entries.append({"level": level, "title": title_of(item),
                             "first": first_page(item, page_of_object)})
             visit(item["kids"], level + 1)
 
@@ -197,13 +130,17 @@ def check_pages(path, entries, count):
         page_text = subprocess.run(
             ["pdftotext", "-f", str(entry["first"]), "-l", str(entry["first"]), path, "-"],
             check=True, capture_output=True).stdout.decode("utf-8", "replace")
-        if normalised(entry["title"].decode("ascii")) not in normalised(page_text):
+        if normalised(entry["title"].decode(HOST_ENCODING)) not in normalised(page_text):
             misses.append("%r is not on page %d" % (entry["title"], entry["first"]))
     if misses:
         raise Unsupported("first pages do not match the page text: " + "; ".join(misses))
 
 
 def main(argv):
+    global HOST_ENCODING
+    if len(argv) >= 3 and argv[-2] == "--encoding":
+        HOST_ENCODING = argv[-1]
+        argv = argv[:-2]
     if len(argv) not in (3, 5) or (len(argv) == 5 and argv[3] != "--check-pages"):
         print(__doc__.strip().splitlines()[2].strip(), file=sys.stderr)
         return 2
