@@ -16,7 +16,8 @@ constexpr int64_t kIndentPerLevel = 20;
 
 // Each page brings its own font object, the same every time.
 void BeginIndexPage(IndexPdfWriter& writer, const SetupSettings& settings) {
-  writer.font("Type1", "F1", "Helvetica", "MacRomanEncoding");
+  // The titles come in Windows-1252 (index_layout.h), which is WinAnsiEncoding.
+  writer.font("Type1", "F1", "Helvetica", "WinAnsiEncoding");
   writer.page(settings.indexPageWidth, settings.indexPageHeight, "F1");
 }
 

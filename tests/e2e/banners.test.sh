@@ -87,6 +87,9 @@ if banner_case fixed-size; then
   [ "$(media_box fixed-size 5)" = "0.00 0.00 400.00 500.00" ] ||
     fail "fixed-size: page 5 is $(media_box fixed-size 5), not 400 by 500"
 fi
+# Titles outside ASCII read back with their accents, dash and trade mark.
+banner_case accented && expect_page accented 3 "Grüße aus Köln" &&
+  expect_page accented 20 "Tessaly™ — PDFDoc" && expect_page accented 21 "Page 19"
 # The host failing to make the second banner page stops that run with the host's text;
 # failing again at the first page of the next run stops that one; the run after works.
 # Each failure leaves no error frame behind (the viewer fails the script otherwise).

@@ -85,6 +85,17 @@ if print_case setup-font-size 5-8 index; then
   expect_job_text setup-font-size 2 "Chapter Two"
 fi
 
+# Titles outside ASCII: the index page reads them back with their accents, dash and
+# trade mark; the export holds them in Windows-1252.
+if print_case accented-index 3-4 19-20 index; then
+  expect_job_text accented-index 3 "Grüße aus Köln"
+  expect_job_text accented-index 3 "Tessaly™ — PDFDoc"
+  exported=$(iconv -f cp1252 -t utf-8 "$out/accented-index/names.csv" 2>/dev/null)
+  for title in "Grüße aus Köln" "Tessaly™ — PDFDoc"; do
+    grep -qF -- "\"$title\"" <<<"$exported" || fail "accented-index: the export does not hold \"$title\""
+  done
+fi
+
 # A spool folder that cannot be made (a file stands in its way): the first print call
 # fails, nothing more is tried, nothing is printed.
 blocker="$out/not-a-folder"

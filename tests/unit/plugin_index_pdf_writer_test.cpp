@@ -142,23 +142,23 @@ TEST(PluginIndexPdfWriter, OneBookmarkMakesASevenObjectFileByteForByte) {
       "3 0 obj\r\n<< /Type /Pages\r\n/Kids [5 0 R ]\r\n/Count 00000001\r\n>>\r\nendobj\r\n"
       // 230
       "4 0 obj\r\n<< /Type /Font\r\n/Subtype /Type1\r\n/Name /F1\r\n/BaseFont /Helvetica\r\n"
-      "/Encoding /MacRomanEncoding\r\n>>\r\nendobj\r\n"
-      // 346
+      "/Encoding /WinAnsiEncoding\r\n>>\r\nendobj\r\n"
+      // 345
       "5 0 obj\r\n<< /Type /Page\r\n/Parent 3 0 R\r\n/MediaBox [0 0 612 792]\r\n"
       "/Contents [6 0 R]\r\n/Resources << /ProcSet 7 0 R\r\n/Font << /F1 4 0 R >>\r\n>>\r\n>>\r\n"
       "endobj\r\n"
-      // 499
+      // 498
       "6 0 obj\r\n<< /Length 83 >>\r\nstream\r\n" +
       content +
       "endstream\r\nendobj\r\n"
-      // 636
+      // 635
       "7 0 obj\r\n[/PDF /Text]\r\nendobj\r\n"
-      // 667
+      // 666
       "xref\r\n0 8\r\n0000000000 65535 f\r\n"
       "0000000010 00000 n\r\n0000000081 00000 n\r\n0000000159 00000 n\r\n"
-      "0000000230 00000 n\r\n0000000346 00000 n\r\n0000000499 00000 n\r\n"
-      "0000000636 00000 n\r\n"
-      "trailer\r\n<< /Size 8\r\n/Root 1 0 R\r\n>>\r\nstartxref\r\n667\r\n%%EOF\r\n";
+      "0000000230 00000 n\r\n0000000345 00000 n\r\n0000000498 00000 n\r\n"
+      "0000000635 00000 n\r\n"
+      "trailer\r\n<< /Size 8\r\n/Root 1 0 R\r\n>>\r\nstartxref\r\n666\r\n%%EOF\r\n";
 
   const std::string path = TempPath("intro");
   IndexPdfWriter writer;
