@@ -5,6 +5,7 @@
 #include <cstdint>
 #include <cstring>
 #include <string_view>
+#include <vector>
 
 #include "banner_numbers.h"
 #include "host_types.h"
@@ -18,9 +19,11 @@ inline constexpr int kLastAddedCapacity = 16384;
 struct BannerPages {
   // Slot L: the title of the row met last at tree level L, zero-terminated.
   char levelTitles[kLevelTitleSlots][kLevelTitleSize] = {};
-  int32_t bannersInsertedThisRun = 0;
-  // The 1-based pages of the banners the last add command inserted, in order.
+  // The 1-based pages of the banners the last add command inserted, as they stand now
+  // (a banner put in later in front of one moves it on), and the page each one's
+  // bookmark began on when the command started, in the order they went in.
   int32_t lastAdded[kLastAddedCapacity] = {};
+  int32_t lastAddedStarts[kLastAddedCapacity] = {};
   int32_t lastAddedCount = 0;
   // The document the last add command changed and its page count after it: the list
   // above is used only while that document still has that many pages.
@@ -34,6 +37,20 @@ struct BannerPages {
 inline int LevelTitleSlot(int level) {
   return level < 1 ? 1 : level >= kLevelTitleSlots ? kLevelTitleSlots - 1 : level;
 }
+
+// Where the add command's next banner goes, whatever order its rows meet the pages in:
+// the 0-based index, now, of `page` (1-based, as the labels said when the command
+// started) after the banners this run already put in front of it, so that two rows on
+// one page get their banners in their order.
+PDPageNumber BannerIndexInRun(const BannerPages& pages, int32_t page);
+
+// Records a banner put in at `index` for a bookmark that began on `page`: the banners
+// recorded before it that stand at or after that index move one page on.
+void RecordBannerInRun(BannerPages& pages, PDPageNumber index, int32_t page);
+
+// The recorded banners' pages, the last page first: deleting them in that order, each
+// deletion leaves the pages still to delete where they are.
+std::vector<int32_t> RecordedBannersLastFirst(const BannerPages& pages);
 
 // Keeps a title in its level's slot, cut to 254 bytes.
 inline void StoreLevelTitle(BannerPages& pages, int level, std::string_view title) {

@@ -104,7 +104,6 @@ void CMainDlg::AddBannerPages(bool levelOnly) {
   if (!doc) return;
   ThumbnailTarget target;
   RestartThumbnailSelection(doc, target);
-  banners.bannersInsertedThisRun = 0;
   BeginBannerRun();
   InsertBannersUnder(target, levelOnly);
   // Between the phases too: each keeps input waiting for a while of its own.
@@ -174,8 +173,8 @@ bool CMainDlg::InsertBannerPage(const ThumbnailTarget& target, int32_t level, in
     box.right = ToFixed(bannerOptions.bannerPageSizeWidth);
   }
   // The labels keep the pages of the moment the command started: the banners this
-  // run put in front of the page so far move it on.
-  const PDPageNumber index = banners.bannersInsertedThisRun + page - 1;
+  // run put in front of the page so far move it on, in whatever order the rows come.
+  const PDPageNumber index = BannerIndexInRun(banners, page);
   ASErrorCode error = 0;
   const PDPage banner = CreatePageAt(document, index, box, error);
   if (!banner) {
@@ -194,8 +193,7 @@ bool CMainDlg::InsertBannerPage(const ThumbnailTarget& target, int32_t level, in
   }
   if (target.server) AddThumbnail(doc, target, index);
   ReleasePage(banner);
-  banners.lastAdded[banners.lastAddedCount++] = index + 1;
-  ++banners.bannersInsertedThisRun;
+  RecordBannerInRun(banners, index, page);
   return true;
 }
 
@@ -243,11 +241,11 @@ void CMainDlg::RemoveLastAddedBanners() {
   if (document != banners.lastAddedDocument || pageCount != banners.pageCountAfterAdd) return;
   BeginBannerRun();
   CPeriodicPump pump(false);
-  const int32_t count = banners.lastAddedCount;
-  for (int32_t k = 0; k < count; ++k) {
+  // The last page first: no deletion moves a page still to delete. A copy: the pump
+  // may run another command meanwhile.
+  for (const int32_t page : RecordedBannersLastFirst(banners)) {
     pump.Step();
-    // Each entry moves back by the pages this loop already deleted in front of it.
-    if (!DeletePage(document, banners.lastAdded[k] - k - 1)) break;
+    if (!DeletePage(document, page - 1)) break;
   }
   banners.lastAddedCount = 0;
   banners.lastAddedDocument = nullptr;

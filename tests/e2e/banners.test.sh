@@ -90,6 +90,20 @@ fi
 # Titles outside ASCII read back with their accents, dash and trade mark.
 banner_case accented && expect_page accented 3 "Grüße aus Köln" &&
   expect_page accented 20 "Tessaly™ — PDFDoc" && expect_page accented 21 "Page 19"
+if banner_case out-of-order; then
+  expect_page out-of-order 2 "Early"
+  expect_page out-of-order 3 "Page 2"
+  expect_page out-of-order 4 "Middle" "Back"
+  expect_page out-of-order 5 "Page 3"
+  expect_page out-of-order 7 "Middle"
+  expect_page out-of-order 8 "Page 5"
+  expect_page out-of-order 10 "Middle" "Forward"
+  expect_page out-of-order 11 "Page 7"
+  expect_page out-of-order 13 "Late"
+  expect_page out-of-order 14 "Page 9"
+  # The removal left the document's own pages, all of them.
+  for page in $(seq 1 12); do expect_page out-of-order-removed "$page" "Page $page"; done
+fi
 # The host failing to make the second banner page stops that run with the host's text;
 # failing again at the first page of the next run stops that one; the run after works.
 # Each failure leaves no error frame behind (the viewer fails the script otherwise).

@@ -63,6 +63,8 @@ print_case joined 1-8 && expect_job_pages joined 1 8 "Page 1"
 print_case separate 1-4 5-8 && expect_job_pages separate 2 4 "Page 5"
 print_case nested 1-10
 print_case list-order 1-4 5-6 && expect_job_pages list-order 2 2 "Page 5"
+# Rows out of page order: each ticked bookmark's own pages, one job each, in tree order.
+print_case out-of-order 9-9 2-4 3-6 && expect_job_pages out-of-order 2 3 "Page 2"
 print_case interactive 1-4 9-12 && expect_job_pages interactive 2 4 "Page 9"
 print_case cancel-first
 print_case print-again 1-4 9-12 && expect_job_pages print-again 2 4 "Page 9"

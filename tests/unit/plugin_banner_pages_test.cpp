@@ -3,6 +3,7 @@
 
 #include <memory>
 #include <string>
+#include <vector>
 
 #include "banner/banner_pages.h"
 
@@ -35,6 +36,54 @@ TEST(PluginBannerPages, LongTitlesAreCutAndLeaveNoTailBehind) {
   EXPECT_STREQ(pages->levelTitles[3], "");
   // The neighbouring slots are untouched by a cut title.
   EXPECT_STREQ(pages->levelTitles[4], "");
+}
+
+// A document as a list of what each page is: its page number at the start, or a banner
+// (the negative of the page its bookmark began on, and which row put it in).
+struct Simulated {
+  std::vector<std::string> pages;
+  explicit Simulated(int count) {
+    for (int p = 1; p <= count; ++p) pages.push_back(std::to_string(p));
+  }
+};
+
+// Runs an add command over rows starting on these pages, in this order.
+Simulated AddBanners(BannerPages& banners, const std::vector<int32_t>& rowPages, int count) {
+  Simulated doc(count);
+  banners.lastAddedCount = 0;
+  int row = 0;
+  for (const int32_t page : rowPages) {
+    const PDPageNumber index = BannerIndexInRun(banners, page);
+    doc.pages.insert(doc.pages.begin() + index, "B" + std::to_string(page) + "#" + std::to_string(row++));
+    RecordBannerInRun(banners, index, page);
+  }
+  return doc;
+}
+
+TEST(PluginBannerPages, BannersGoInFrontOfTheirPagesWhateverTheRowOrder) {
+  auto banners = std::make_unique<BannerPages>();
+  // The outline's rows: Late (9), Early (2), Middle (5) with Back (3) and Forward (7).
+  Simulated doc = AddBanners(*banners, {9, 2, 5, 3, 7}, 12);
+  EXPECT_EQ(doc.pages, (std::vector<std::string>{"1", "B2#1", "2", "B3#3", "3", "4", "B5#2", "5",
+                                                 "6", "B7#4", "7", "8", "B9#0", "9", "10", "11",
+                                                 "12"}));
+  // What was recorded names exactly the banners, as they stand now.
+  std::vector<int32_t> recorded = RecordedBannersLastFirst(*banners);
+  EXPECT_EQ(recorded, (std::vector<int32_t>{13, 10, 7, 4, 2}));
+  for (const int32_t page : recorded) {
+    EXPECT_EQ(doc.pages[static_cast<size_t>(page - 1)][0], 'B') << page;
+    doc.pages.erase(doc.pages.begin() + (page - 1));
+  }
+  EXPECT_EQ(doc.pages, Simulated(12).pages);
+}
+
+TEST(PluginBannerPages, RowsOnOnePageKeepTheirOrderInFrontOfIt) {
+  auto banners = std::make_unique<BannerPages>();
+  // A parent after its children, and two rows on page 4.
+  const Simulated doc = AddBanners(*banners, {4, 6, 4, 1}, 6);
+  EXPECT_EQ(doc.pages, (std::vector<std::string>{"B1#3", "1", "2", "3", "B4#0", "B4#2", "4", "5",
+                                                 "B6#1", "6"}));
+  EXPECT_EQ(RecordedBannersLastFirst(*banners), (std::vector<int32_t>{9, 6, 5, 1}));
 }
 
 }  // namespace
