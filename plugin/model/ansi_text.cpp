@@ -2,6 +2,8 @@
 
 #include <windows.h>
 
+#include "title_text.h"
+
 namespace {
 
 constexpr UINT kWindows1252 = 1252;
@@ -50,12 +52,5 @@ std::string AnsiToWindows1252(std::string_view text) {
 }
 
 void CutAnsiText(std::string& text, size_t maxBytes) {
-  if (text.size() <= maxBytes) return;
-  size_t end = 0;
-  while (end < maxBytes) {
-    const size_t step = IsDBCSLeadByte(static_cast<BYTE>(text[end])) ? 2 : 1;
-    if (end + step > maxBytes) break;
-    end += step;
-  }
-  text.resize(end);
+  CutOnCharacterBoundary(text, maxBytes, [](unsigned char byte) { return IsDBCSLeadByte(byte) != 0; });
 }

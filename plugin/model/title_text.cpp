@@ -115,6 +115,17 @@ void BlankControlCharacters(std::u16string& text) {
   }
 }
 
+void CutOnCharacterBoundary(std::string& text, size_t maxBytes, bool (*isLeadByte)(unsigned char)) {
+  if (text.size() <= maxBytes) return;
+  size_t end = 0;
+  while (end < maxBytes) {
+    const size_t step = isLeadByte(static_cast<unsigned char>(text[end])) ? 2 : 1;
+    if (end + step > maxBytes) break;
+    end += step;
+  }
+  text.resize(end);
+}
+
 void BlankControlBytes(std::string& text) {
   for (char& byte : text) {
     const auto value = static_cast<unsigned char>(byte);

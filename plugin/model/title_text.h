@@ -18,3 +18,7 @@ void BlankControlCharacters(std::u16string& text);
 // The same for a title in an 8-bit or double-byte code page, whose trail bytes are never
 // control bytes.
 void BlankControlBytes(std::string& text);
+
+// Cuts text to at most maxBytes bytes without splitting a double-byte character: a
+// byte for which isLeadByte answers true starts a two-byte one.
+void CutOnCharacterBoundary(std::string& text, size_t maxBytes, bool (*isLeadByte)(unsigned char));

@@ -113,4 +113,26 @@ TEST(PluginTitleText, ControlCharactersBecomeBlanks) {
   EXPECT_EQ(japanese, "\x93\xfa\x96\x7b");
 }
 
+// Code page 932's lead bytes, as the system would answer for a Japanese one.
+bool IsShiftJisLead(unsigned char byte) { return (byte >= 0x81 && byte <= 0x9F) || byte >= 0xE0; }
+bool NoLeadBytes(unsigned char) { return false; }
+
+TEST(PluginTitleText, CutsNeverSplitADoubleByteCharacter) {
+  // "日本" (93 FA 96 7B) and "語" (8C EA) after an "a".
+  std::string text = "a\x93\xfa\x96\x7b\x8c\xea";
+  std::string cut = text;
+  CutOnCharacterBoundary(cut, 4, IsShiftJisLead);
+  EXPECT_EQ(cut, "a\x93\xfa");
+  cut = text;
+  CutOnCharacterBoundary(cut, 5, IsShiftJisLead);
+  EXPECT_EQ(cut, "a\x93\xfa\x96\x7b");
+  cut = text;
+  CutOnCharacterBoundary(cut, 100, IsShiftJisLead);
+  EXPECT_EQ(cut, text);
+  // In a single-byte code page every byte is a character.
+  cut = "Caf\xe9s";
+  CutOnCharacterBoundary(cut, 4, NoLeadBytes);
+  EXPECT_EQ(cut, "Caf\xe9");
+}
+
 }  // namespace
