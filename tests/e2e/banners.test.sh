@@ -104,6 +104,16 @@ if banner_case out-of-order; then
   # The removal left the document's own pages, all of them.
   for page in $(seq 1 12); do expect_page out-of-order-removed "$page" "Page $page"; done
 fi
+if banner_case parent-after-children; then
+  expect_page parent-after-children 3 "Summary" "Detail A"
+  expect_page parent-after-children 4 "Page 3"
+  expect_page parent-after-children 6 "Summary" "Detail B"
+  expect_page parent-after-children 7 "Page 5"
+  expect_page parent-after-children 10 "Summary"
+  expect_page parent-after-children 11 "Summary" "Detail C"
+  expect_page parent-after-children 12 "Page 8"
+  for page in $(seq 1 10); do expect_page parent-after-children-removed "$page" "Page $page"; done
+fi
 # The host failing to make the second banner page stops that run with the host's text;
 # failing again at the first page of the next run stops that one; the run after works.
 # Each failure leaves no error frame behind (the viewer fails the script otherwise).

@@ -91,6 +91,17 @@ DocumentSpec OutOfOrder() {
   return doc;
 }
 
+// A parent that begins after its children, and a child on its parent's page.
+DocumentSpec ParentAfterChildren() {
+  DocumentSpec doc = Pages(10);
+  doc.outline = {
+      Bookmark("Intro", 1),
+      Bookmark("Summary", 8, Target::DestArray,
+               {Bookmark("Detail A", 3), Bookmark("Detail B", 5), Bookmark("Detail C", 8)}),
+  };
+  return doc;
+}
+
 DocumentSpec UnicodeTitles() {
   DocumentSpec doc = Pages(20);
   doc.outline = {
@@ -411,6 +422,7 @@ const std::vector<Fixture>& Fixtures() {
       {"last-on-last-page.pdf", LastOnLastPage},
       {"same-page-child.pdf", SamePageChild},
       {"out-of-order.pdf", OutOfOrder},
+      {"parent-after-children.pdf", ParentAfterChildren},
       {"unicode-titles.pdf", UnicodeTitles},
       {"title-last-byte.pdf", TitleLastByte},
       {"unresolvable.pdf", Unresolvable},
