@@ -54,12 +54,18 @@ bool ReplaceTarget(const std::string& from, const std::string& to) {
 
 CNewFileBeside::~CNewFileBeside() { Discard(); }
 
+std::string NewFileNameBeside(const std::string& target, int n) {
+  const size_t slash = target.find_last_of("\\/");
+  const std::string folder = slash == std::string::npos ? "" : target.substr(0, slash + 1);
+  return folder + "~ts" + std::to_string(n) + ".tmp";
+}
+
 bool CNewFileBeside::Create(const std::string& target) {
   Discard();
   target_ = target;
   failed_ = false;
   for (int n = 1; n <= kNameTries && !file_; ++n) {
-    path_ = target + ".~" + std::to_string(n) + ".tmp";
+    path_ = NewFileNameBeside(target, n);
     file_ = CreateExclusive(path_);
   }
   if (!file_) path_.clear();

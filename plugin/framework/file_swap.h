@@ -7,6 +7,11 @@
 #include <cstdio>
 #include <string>
 
+// The n-th name a new file beside target tries: a short one in the target's folder, so
+// that it fits wherever the target's own path fits (a name of 255 characters, a path
+// near the system's limit).
+std::string NewFileNameBeside(const std::string& target, int n);
+
 class CNewFileBeside {
  public:
   CNewFileBeside() = default;

@@ -59,11 +59,24 @@ TEST(PluginWholeFiles, AFolderThatDoesNotExistIsReported) {
 TEST(PluginWholeFiles, NamesLeftBehindAreNotTaken) {
   const std::string folder = NewFolder();
   const std::string path = folder + "/numbers.csv";
-  Put(path + ".~1.tmp", "left behind");
+  Put(NewFileNameBeside(path, 1), "left behind");
   EXPECT_TRUE(WriteWholeFile(path, "1,2\r\n"));
   EXPECT_EQ(FileBytes(path), "1,2\r\n");
-  EXPECT_EQ(FileBytes(path + ".~1.tmp"), "left behind");
+  EXPECT_EQ(FileBytes(NewFileNameBeside(path, 1)), "left behind");
   EXPECT_EQ(FolderEntries(folder).size(), 2u);
+}
+
+// The longest name a folder takes: the new file's name beside it must not be longer.
+TEST(PluginWholeFiles, ATargetNameOf255CharactersIsWritten) {
+  const std::string folder = NewFolder();
+  const std::string path = folder + "/" + std::string(251, 'n') + ".csv";
+  EXPECT_TRUE(WriteWholeFile(path, "1,2\r\n"));
+  EXPECT_EQ(FileBytes(path), "1,2\r\n");
+  EXPECT_EQ(FolderEntries(folder).size(), 1u);
+  // Windows paths keep the new file in the target's folder too.
+  EXPECT_EQ(NewFileNameBeside("C:\\Reports\\" + std::string(240, 'x') + ".txt", 3),
+            "C:\\Reports\\~ts3.tmp");
+  EXPECT_EQ(NewFileNameBeside("plain.txt", 1), "~ts1.tmp");
 }
 
 TEST(PluginNewFileBeside, ADiscardedOrFailedFileNeverTakesTheTargetsPlace) {
