@@ -1,6 +1,9 @@
 #include "banner_geometry.h"
 
+#include <algorithm>
+#include <climits>
 #include <cmath>
+#include <cstdint>
 
 namespace {
 
@@ -44,7 +47,14 @@ int32_t BannerRowPage(std::string_view label) {
   return page > INT32_MAX ? INT32_MAX : static_cast<int32_t>(page);
 }
 
-ASFixed ToFixed(double value) { return static_cast<ASFixed>(value * 65536.0 + 0.5); }
+// Values past what 16.16 can hold (a width of 40000 points, a huge font size) saturate
+// at its ends instead of overflowing.
+ASFixed ToFixed(double value) {
+  const double scaled = value * 65536.0 + 0.5;
+  if (!(scaled > static_cast<double>(INT32_MIN))) return value != value ? 0 : INT32_MIN;
+  if (scaled >= static_cast<double>(INT32_MAX)) return INT32_MAX;
+  return static_cast<ASFixed>(scaled);
+}
 
 double FromFixed(ASFixed value) { return value * 0.0000152587890625; }
 
@@ -58,29 +68,36 @@ BannerLinePlace PlaceBannerLine(const BannerSettings& settings, const PageRect& 
                                 int32_t lineIndex, int32_t lineCount) {
   if (text == kBannerPageMarker) return {kMarkerX, 0, 0};
   if (IsBannerMarker(text)) return {kMarkerX, kLevelMarkerY, 0};
-  const int32_t step = settings.fontSize + settings.lineSpacing;
-  const int32_t block = step * lineCount;
-  const int32_t offset = step * (lineIndex - 1);
+  // In 64 bits: settings may hold any 32-bit values, and their products must not wrap.
+  const int64_t step = int64_t{settings.fontSize} + settings.lineSpacing;
+  const int64_t block = step * lineCount;
+  const int64_t offset = step * (int64_t{lineIndex} - 1);
   const bool turned = settings.degreesAngle == kRightAngleTurned;
-  BannerLinePlace place;
-  place.angle = settings.degreesAngle;
+  int64_t x = 0, y = 0;
   if (settings.horizontal == -1) {
-    place.x = (crop.right - crop.left) / 2;
+    x = (int64_t{crop.right} - crop.left) / 2;
   } else if (turned) {
-    place.x = settings.horizontal + block / 2 - offset;
+    x = settings.horizontal + block / 2 - offset;
   } else {
-    place.x = settings.horizontal;
+    x = settings.horizontal;
   }
   if (settings.vertical == -1) {
-    place.y = (crop.top - crop.bottom) / 2;
-    if (!turned) place.y += block / 2 - offset;
+    y = (int64_t{crop.top} - crop.bottom) / 2;
+    if (!turned) y += block / 2 - offset;
   } else if (turned) {
-    place.y = settings.vertical;
+    y = settings.vertical;
   } else {
-    place.y = settings.vertical + block / 2 - offset;
+    y = settings.vertical + block / 2 - offset;
   }
-  if (media.left < crop.left) place.x += crop.left - media.left;
-  if (media.bottom < crop.bottom) place.y += crop.bottom - media.bottom;
+  if (media.left < crop.left) x += int64_t{crop.left} - media.left;
+  if (media.bottom < crop.bottom) y += int64_t{crop.bottom} - media.bottom;
+  const auto clamp32 = [](int64_t value) {
+    return static_cast<int32_t>(std::clamp<int64_t>(value, INT32_MIN, INT32_MAX));
+  };
+  BannerLinePlace place;
+  place.angle = settings.degreesAngle;
+  place.x = clamp32(x);
+  place.y = clamp32(y);
   return place;
 }
 

@@ -1,6 +1,7 @@
 // Where banner lines stand and how their text matrix and colour are made.
 #include <gtest/gtest.h>
 
+#include <climits>
 #include <cmath>
 
 #include "banner/banner_geometry.h"
@@ -44,6 +45,26 @@ TEST(PluginBannerGeometry, GivenPositions) {
   EXPECT_EQ(first.x, 72);
   EXPECT_EQ(first.y, 700 + 28);
   EXPECT_EQ(PlaceBannerLine(s, kLetter, kLetter, "B", 2, 2).y, 700);
+}
+
+// Settings files and the dialog may hold any 32-bit number: the placement saturates
+// instead of wrapping, and fixed point saturates at its ends (the sanitizers' build
+// runs these too).
+TEST(PluginBannerGeometry, HugeSettingsSaturateInsteadOfOverflowing) {
+  BannerSettings s;
+  s.fontSize = INT32_MAX;
+  s.lineSpacing = INT32_MAX;
+  s.vertical = INT32_MAX - 10;
+  const BannerLinePlace place = PlaceBannerLine(s, kLetter, kLetter, "A", 1, 30);
+  EXPECT_EQ(place.y, INT32_MAX);
+  s.vertical = -1;
+  EXPECT_EQ(PlaceBannerLine(s, kLetter, kLetter, "A", 30, 30).y, INT32_MIN);
+  EXPECT_EQ(ToFixed(40000), INT32_MAX);
+  EXPECT_EQ(ToFixed(-40000), INT32_MIN);
+  EXPECT_EQ(ToFixed(1e300), INT32_MAX);
+  EXPECT_EQ(ToFixed(std::nan("")), 0);
+  EXPECT_EQ(ToFixed(32767.5), 0x7FFF8000);
+  EXPECT_EQ(ToFixed(-1.0), -65535);  // plus 0.5, truncated, as ever
 }
 
 TEST(PluginBannerGeometry, TurnedTextSpreadsAlongX) {
