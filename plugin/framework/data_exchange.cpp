@@ -71,13 +71,21 @@ void ExchangeText(CDataExchange& dx, int id, std::string& value) {
   }
 }
 
+// Only an entry that is the whole value (case aside) is selected: one that merely
+// begins with it ("ArialMT" for "Arial") would replace the value at the next exchange.
 void ExchangeComboText(CDataExchange& dx, int id, std::string& value) {
   HWND control = dx.Control(id);
   if (!control) return;
   if (dx.SaveAndValidate()) {
     value = WindowText(control);
-  } else if (SendMessageA(control, CB_SELECTSTRING, static_cast<WPARAM>(-1),
-                          reinterpret_cast<LPARAM>(value.c_str())) == CB_ERR) {
+    return;
+  }
+  const LRESULT index = SendMessageA(control, CB_FINDSTRINGEXACT, static_cast<WPARAM>(-1),
+                                     reinterpret_cast<LPARAM>(value.c_str()));
+  if (index != CB_ERR) {
+    SendMessageA(control, CB_SETCURSEL, static_cast<WPARAM>(index), 0);
+  } else {
+    SendMessageA(control, CB_SETCURSEL, static_cast<WPARAM>(-1), 0);
     SetWindowTextA(control, value.c_str());
   }
 }

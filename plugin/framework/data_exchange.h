@@ -43,6 +43,6 @@ void ExchangeCheck(CDataExchange& dx, int id, int& value);
 void ExchangeInt(CDataExchange& dx, int id, int& value);
 // Edit or static <-> its text.
 void ExchangeText(CDataExchange& dx, int id, std::string& value);
-// Combo box <-> the text of its edit part. Writing selects the first item that
-// begins with the value, or, when none does, puts the value into the edit part.
+// Combo box <-> the text of its edit part. Writing selects the item that is the value
+// (case aside), or, when none is, puts the value into the edit part as it stands.
 void ExchangeComboText(CDataExchange& dx, int id, std::string& value);
