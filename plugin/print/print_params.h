@@ -5,7 +5,7 @@
 
 #include "host_records.h"
 
-// The record with the printer specification it points at; both live as long as this
+// The print parameters and the printer record they point at; both live as long as this
 // object.
 struct PrintParameters {
   AVDocPrintParamsRec record{};
@@ -13,7 +13,7 @@ struct PrintParameters {
 };
 
 // Zero-fills both records, then: the sizes, `interactive` (1 lets the host show its
-// print dialog), the 0-based pages, the (empty) printer specification, and
+// print dialog), the 0-based pages, the (empty) printer record, and
 // `emitToPrinter`.
 void FillPrintParameters(PrintParameters& parameters, bool interactive, int32_t firstPage,
                          int32_t lastPage);
