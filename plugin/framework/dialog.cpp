@@ -18,6 +18,7 @@ void RegisterCommonControls() {
 }  // namespace
 
 CDialog* CDialog::firstModeless_ = nullptr;
+CDialog* CDialog::innermostModal_ = nullptr;
 
 INT_PTR CDialog::DoModal(HWND owner) {
   if (hwnd_) return -1;  // already running
@@ -36,7 +37,11 @@ INT_PTR CDialog::DoModal(HWND owner) {
   // EnableWindow answers whether the window was disabled already.
   const bool ownerWasEnabled = owner && !EnableWindow(owner, FALSE);
   if (!endRequested_ && !IsWindowVisible(dialog)) ShowWindow(dialog, SW_SHOWNORMAL);
+  outerModal_ = innermostModal_;
+  innermostModal_ = this;
   RunModalLoop();
+  innermostModal_ = outerModal_;
+  outerModal_ = nullptr;
 
   if (ownerWasEnabled) EnableWindow(owner, TRUE);
   if (owner && GetActiveWindow() == dialog) SetActiveWindow(owner);
@@ -82,6 +87,13 @@ void CDialog::ForgetModeless() {
   nextModeless_ = nullptr;
 }
 
+bool CDialog::RouteDialogMessage(MSG* message) {
+  if (RouteToModeless(message)) return true;
+  return innermostModal_ && innermostModal_->hwnd_ &&
+         (innermostModal_->PreTranslateMessage(message) ||
+          IsDialogMessageA(innermostModal_->hwnd_, message));
+}
+
 bool CDialog::RouteToModeless(MSG* message) {
   for (CDialog* dialog = firstModeless_; dialog; dialog = dialog->nextModeless_) {
     HWND window = dialog->hwnd_;
@@ -122,9 +134,7 @@ void CDialog::RunModalLoop() {
       PostQuitMessage(static_cast<int>(message.wParam));
       break;
     }
-    if (PreTranslateMessage(&message)) continue;
-    if (RouteToModeless(&message)) continue;
-    if (IsDialogMessageA(hwnd_, &message)) continue;
+    if (RouteDialogMessage(&message)) continue;
     TranslateMessage(&message);
     DispatchMessageA(&message);
   }

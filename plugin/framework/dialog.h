@@ -35,6 +35,12 @@ class CDialog {
   bool UpdateData(bool saveAndValidate = true);
 
   HWND GetSafeHwnd() const { return hwnd_; }
+
+  // Gives a message taken off the queue to the dialog handling it would get in the
+  // modal loop (an open modeless dialog's, else the innermost modal dialog's: its
+  // PreTranslateMessage, Tab, Enter and Escape); true when it was handled there. A pump
+  // inside a handler calls it, so that a key pressed meanwhile is not lost.
+  static bool RouteDialogMessage(MSG* message);
   HWND GetDlgItem(int id) const { return ::GetDlgItem(hwnd_, id); }
 
  protected:
@@ -72,6 +78,9 @@ class CDialog {
   // The open modeless dialogs, most recent first.
   static CDialog* firstModeless_;
   CDialog* nextModeless_ = nullptr;
+  // The dialogs in their modal loops, innermost first.
+  static CDialog* innermostModal_;
+  CDialog* outerModal_ = nullptr;
   bool endRequested_ = false;
   INT_PTR result_ = -1;
 };

@@ -7,7 +7,8 @@
 #include "pump_schedule.h"
 
 // Takes every pending message off the thread's queue without waiting (any window,
-// any message), translating and dispatching each; returns when the queue is empty.
+// any message), giving each to the open dialog's handling (as its own loop does) or
+// translating and dispatching it; returns when the queue is empty.
 void PumpMessages();
 
 // A loop's pump: Step() after each unit of work drains the queue when the schedule's
