@@ -1,9 +1,8 @@
 #include "setup_dlg.h"
 
-#include <shellapi.h>
-
 #include "framework/file_dialogs.h"
 #include "framework/message_caption.h"
+#include "framework/text_editor.h"
 #include "ui/resource.h"
 
 namespace {
@@ -82,9 +81,10 @@ void CSetupDlg::OnBrowse() {
 }
 
 // The path as the members hold it: text typed into the field since it was last read
-// is not used. The shell's answer is not needed: a file it cannot open shows nothing.
+// is not used. It is opened as text: settings from someone else may name a program,
+// which the shell's "open" would run. A file that is not there is the editor's to tell.
 void CSetupDlg::OnEdit() {
-  ShellExecuteA(GetSafeHwnd(), "open", pageSizesFile.c_str(), nullptr, nullptr, SW_SHOWNORMAL);
+  if (!pageSizesFile.empty()) OpenInTextEditor(GetSafeHwnd(), pageSizesFile);
 }
 
 // The value changes how the bookmarks are read, which happens when the main dialog
