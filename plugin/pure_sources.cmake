@@ -4,6 +4,7 @@ set(PLUGIN_PURE_SOURCES
   plugin/banner/banner_geometry.cpp
   plugin/banner/banner_numbers.cpp
   plugin/banner/banner_pages.cpp
+  plugin/banner/banner_run_report.cpp
   plugin/banner/banner_settings.cpp
   plugin/framework/file_swap.cpp
   plugin/framework/integer_text.cpp

@@ -105,7 +105,7 @@ void CMainDlg::AddBannerPages(bool levelOnly) {
   ThumbnailTarget target;
   RestartThumbnailSelection(doc, target);
   BeginBannerRun();
-  InsertBannersUnder(target, levelOnly);
+  const BannerWalkStop stop = InsertBannersUnder(target, levelOnly);
   // Between the phases too: each keeps input waiting for a while of its own.
   PumpMessages();
   ShowThumbnailSelection(doc, target);
@@ -117,7 +117,11 @@ void CMainDlg::AddBannerPages(bool levelOnly) {
     banners.lastAddedDocument = document;
     banners.pageCountAfterAdd = pageCount;
   }
+  const int32_t added = banners.lastAddedCount;
   EndBannerRun(true);
+  if (stop != BannerWalkStop::None)
+    MessageBoxA(GetSafeHwnd(), BannerWalkStopMessage(stop, added).c_str(), kMessageCaption,
+                MB_OK | MB_ICONEXCLAMATION);
 }
 
 // No key is taken meanwhile by a pump that does not know the dialog's keys.
@@ -136,7 +140,7 @@ void CMainDlg::EndBannerRun(bool pagesChanged) {
 
 // The rows in the tree's order (a row, its children, its next sibling), each with its
 // level, and a banner in front of the first page of each ticked one.
-void CMainDlg::InsertBannersUnder(const ThumbnailTarget& target, bool levelOnly) {
+BannerWalkStop CMainDlg::InsertBannersUnder(const ThumbnailTarget& target, bool levelOnly) {
   // A copy: the walk pumps messages, and the tree's lists must not be read meanwhile.
   std::vector<BannerRow> rows;
   rows.reserve(treeItems.shape.preorder.size());
@@ -150,20 +154,22 @@ void CMainDlg::InsertBannersUnder(const ThumbnailTarget& target, bool levelOnly)
     const std::string label = ItemLabel(tree, row.item);
     StoreLevelTitle(banners, row.level, BannerRowTitle(label));
     if (!IsItemChecked(tree, row.item)) continue;
-    if (!InsertBannerPage(target, LevelTitleSlot(row.level), BannerRowPage(label), levelOnly))
-      return;
+    const BannerWalkStop stop =
+        InsertBannerPage(target, LevelTitleSlot(row.level), BannerRowPage(label), levelOnly);
+    if (stop != BannerWalkStop::None) return stop;
   }
+  return BannerWalkStop::None;
 }
 
-bool CMainDlg::InsertBannerPage(const ThumbnailTarget& target, int32_t level, int32_t page,
-                                bool levelOnly) {
-  if (banners.lastAddedCount >= kLastAddedCapacity) return false;
+BannerWalkStop CMainDlg::InsertBannerPage(const ThumbnailTarget& target, int32_t level,
+                                          int32_t page, bool levelOnly) {
+  if (banners.lastAddedCount >= kLastAddedCapacity) return BannerWalkStop::Limit;
   const AVDoc doc = ActiveDocument();
   PDDoc document = nullptr;
   ASInt32 pageCount = 0;
-  if (!doc || !DocumentPageCount(doc, document, pageCount)) return false;
+  if (!doc || !DocumentPageCount(doc, document, pageCount)) return BannerWalkStop::PageCount;
   ASFixedRect box{};
-  if (!ShownPageBox(doc, document, box)) return false;
+  if (!ShownPageBox(doc, document, box)) return BannerWalkStop::TemplateBox;
   if (bannerOptions.bannerPageSizeHeight > 0) {
     box.bottom = 0;
     box.top = ToFixed(bannerOptions.bannerPageSizeHeight);
@@ -179,7 +185,7 @@ bool CMainDlg::InsertBannerPage(const ThumbnailTarget& target, int32_t level, in
   const PDPage banner = CreatePageAt(document, index, box, error);
   if (!banner) {
     AlertHostError(error);
-    return false;
+    return BannerWalkStop::NewPage;
   }
   if (!bannerOptions.levelText) {
     DrawBannerText(bannerOptions, index, std::string(kBannerPageMarker), 0, 0);
@@ -194,7 +200,7 @@ bool CMainDlg::InsertBannerPage(const ThumbnailTarget& target, int32_t level, in
   if (target.server) AddThumbnail(doc, target, index);
   ReleasePage(banner);
   RecordBannerInRun(banners, index, page);
-  return true;
+  return BannerWalkStop::None;
 }
 
 void CMainDlg::OnRemoveAllBanners() { RemoveAllBanners(); }
@@ -275,28 +281,41 @@ void CMainDlg::SelectAllBannerThumbnails() {
   EndBannerRun(false);
 }
 
-void CMainDlg::ScanBannerLevels() {
+BannerScanEnd CMainDlg::ScanBannerLevels() {
   banners.records.count = 0;
   UpdateData(true);
+  BannerScanEnd end;
+  end.kind = BannerScanEnd::Kind::NotRead;
   AVDoc doc = nullptr;
   PDDoc document = nullptr;
   ASInt32 pageCount = 0;
-  if (!ActiveDocumentPages(doc, document, pageCount)) return;
+  if (!ActiveDocumentPages(doc, document, pageCount)) return end;
   ThumbnailTarget target;
-  if (!PrepareThumbnails(doc, true, target)) return;
+  if (!PrepareThumbnails(doc, true, target)) return end;
   BeginBannerRun();
   BannerWordScan scan(document);
+  if (scan.Ready()) end.kind = BannerScanEnd::Kind::Complete;
   CPeriodicPump pump(false);
   for (PDPageNumber index = 0; scan.Ready() && index < pageCount; ++index) {
     pump.Step();
-    if (!AddBannerRecord(banners.records, index + 1, scan.PageLevel(index))) break;
+    if (!AddBannerRecord(banners.records, index + 1, scan.PageLevel(index))) {
+      end = {BannerScanEnd::Kind::RecordLimit, index + 1};
+      break;
+    }
   }
   ShowThumbnailSelection(doc, target);
   EndBannerRun(false);
+  return end;
 }
 
 void CMainDlg::WriteBannerNumbersFile(const std::string& path) {
-  ScanBannerLevels();
+  const BannerScanEnd end = ScanBannerLevels();
+  const std::string message = BannerNumbersSavedMessage(end);
+  // Pages that could not be read would leave the file saying there are no banners.
+  if (end.kind == BannerScanEnd::Kind::NotRead) {
+    MessageBoxA(GetSafeHwnd(), message.c_str(), kMessageCaption, MB_OK | MB_ICONEXCLAMATION);
+    return;
+  }
   if (!WriteWholeFile(path, BannerNumbersFileText(banners.records))) return;
-  MessageBoxA(GetSafeHwnd(), ".csv file saved", kMessageCaption, MB_OK);
+  MessageBoxA(GetSafeHwnd(), message.c_str(), kMessageCaption, MB_OK);
 }

@@ -7,6 +7,7 @@
 
 #include "banner/banner_options_dlg.h"
 #include "banner/banner_pages.h"
+#include "banner/banner_run_report.h"
 #include "framework/dialog.h"
 #include "framework/message_caption.h"
 #include "framework/tooltip.h"
@@ -109,8 +110,9 @@ class CMainDlg : public CDialog {
   // Selects in the thumbnails pane every page that shows the banner-page marker.
   void SelectAllBannerThumbnails();
   // The banner pages and levels of the active document's level markers.
-  void ScanBannerLevels();
-  // Writes the banner pages by level to path, then says so.
+  BannerScanEnd ScanBannerLevels();
+  // Writes the banner pages by level to path, then says so; writes nothing when the
+  // pages could not be read.
   void WriteBannerNumbersFile(const std::string& path);
 
   // Printing.
@@ -148,10 +150,11 @@ class CMainDlg : public CDialog {
   // The refresh follows 50 ms after the last change of check boxes.
   void StartRecountTimer();
   void ApplyChecks(CTreeCheckBoxes& boxes, const char* tool, const CStopwatch& watch);
-  void InsertBannersUnder(const ThumbnailTarget& target, bool levelOnly);
+  // Answers why the walk stopped early, if it did.
+  BannerWalkStop InsertBannersUnder(const ThumbnailTarget& target, bool levelOnly);
   // One banner page in front of the bookmark at tree level `level` whose first page
-  // was `page` (1-based) when the command started; false ends the walk.
-  bool InsertBannerPage(const ThumbnailTarget& target, int32_t level, int32_t page,
+  // was `page` (1-based) when the command started; anything but None ends the walk.
+  BannerWalkStop InsertBannerPage(const ThumbnailTarget& target, int32_t level, int32_t page,
                         bool levelOnly);
   bool RefusesCommands() const override;
   // Around a command that pumps messages while it works (printing, a banner run): the

@@ -63,6 +63,10 @@ if removal_case remove-level-text; then
 fi
 removal_case remove-own-word &&
   same_pages remove-own-word "$fixtures/banner-words.pdf" 1 2 3 4 6 7 8 9 10
+# The pages cannot be read for their markers: no file, and a message that says so.
+TESSALY_FAILING_HOST_CALL=PDDocCreateWordFinder run_case "$here/banners" numbers-unread &&
+  [ -e "$BANNERS_OUT/numbers-unread.txt" ] &&
+  fail "numbers-unread: a file was saved from a scan that could not read the pages"
 if removal_case remove-numbers; then
   expect_file "$BANNERS_OUT/remove-numbers-none.txt" ""
   expect_file "$BANNERS_OUT/remove-numbers-two-levels.txt" \

@@ -124,6 +124,11 @@ if TESSALY_FAILING_HOST_CALL=PDDocCreatePage:2,3 banner_case failing-midway; the
   expect_page failing-midway 9 "Part B"
   expect_page failing-midway 10 "Page 7"
 fi
+# The page size the banners take cannot be read: the run says so and how many went in.
+if TESSALY_FAILING_HOST_CALL=PDPageGetMediaBox:1 banner_case box-unread; then
+  expect_page box-unread 3 "Part A"
+  expect_page box-unread 9 "Part B"
+fi
 # Without the right to change the document, without the font, or with the host failing
 # to build the text: a message for each line (the scripts answer them), and the banner
 # page stays, blank.

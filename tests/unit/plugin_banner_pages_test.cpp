@@ -6,6 +6,7 @@
 #include <vector>
 
 #include "banner/banner_pages.h"
+#include "banner/banner_run_report.h"
 
 namespace {
 
@@ -84,6 +85,26 @@ TEST(PluginBannerPages, RowsOnOnePageKeepTheirOrderInFrontOfIt) {
   EXPECT_EQ(doc.pages, (std::vector<std::string>{"B1#3", "1", "2", "3", "B4#0", "B4#2", "4", "5",
                                                  "B6#1", "6"}));
   EXPECT_EQ(RecordedBannersLastFirst(*banners), (std::vector<int32_t>{9, 6, 5, 1}));
+}
+
+// A run that stops early says what stopped it and how many pages went in; a scan that
+// could not read the pages never says a file was saved.
+TEST(PluginBannerPages, EarlyStopsSayWhyAndHowFarTheyGot) {
+  EXPECT_EQ(BannerWalkStopMessage(BannerWalkStop::None, 3), "");
+  EXPECT_EQ(BannerWalkStopMessage(BannerWalkStop::TemplateBox, 1),
+            "Adding banner pages stopped after 1 banner page: the size of the page shown "
+            "could not be read.");
+  EXPECT_EQ(BannerWalkStopMessage(BannerWalkStop::Limit, 16384),
+            "Adding banner pages stopped after 16384 banner pages: one run adds at most 16384.");
+  EXPECT_NE(BannerWalkStopMessage(BannerWalkStop::PageCount, 0).find("after 0 banner pages: "),
+            std::string::npos);
+
+  EXPECT_EQ(BannerNumbersSavedMessage({}), ".csv file saved");
+  EXPECT_EQ(BannerNumbersSavedMessage({BannerScanEnd::Kind::NotRead, 0}),
+            "Can't read the banner pages of this document: no file was saved.");
+  EXPECT_EQ(BannerNumbersSavedMessage({BannerScanEnd::Kind::RecordLimit, 20001}),
+            ".csv file saved\n\nThe scan stopped at 16384 banner pages, its limit: page 20001 "
+            "and the pages after it are not in the file.");
 }
 
 }  // namespace
