@@ -23,6 +23,7 @@ set(VIEWER_PURE_SOURCES
   viewer/pdf/actions.cpp
   viewer/pdf/base_encodings.cpp
   viewer/pdf/character_map.cpp
+  viewer/pdf/cid_widths.cpp
   viewer/pdf/content_syntax.cpp
   viewer/pdf/destinations.cpp
   viewer/pdf/document_edits.cpp

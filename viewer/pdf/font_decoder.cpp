@@ -1,13 +1,13 @@
 #include "pdf/font_decoder.h"
 
 #include <cctype>
-#include <cmath>
 #include <cstdlib>
 
 #include <qpdf/Buffer.hh>
 
 #include "pdf/base_encodings.h"
 #include "pdf/glyph_names.h"
+#include "pdf/number_value.h"
 #include "pdf/type1_encoding.h"
 
 namespace viewer::pdf {
@@ -23,11 +23,6 @@ std::string StreamBytes(QPDFObjectHandle stream) {
   } catch (const std::exception&) {
     return {};
   }
-}
-
-double Number(QPDFObjectHandle value, double otherwise) {
-  double number = 0;
-  return value.getValueAsNumber(number) && std::isfinite(number) ? number : otherwise;
 }
 
 bool IsName(QPDFObjectHandle value, const char* name) { return value.isNameAndEquals(name); }
@@ -75,8 +70,8 @@ FontDecoder::FontDecoder(QPDFObjectHandle font) {
 
 void FontDecoder::ReadDescriptor(QPDFObjectHandle descriptor) {
   if (!descriptor.isDictionary()) return;
-  const double ascent = Number(descriptor.getKey("/Ascent"), 0) / 1000;
-  const double descent = Number(descriptor.getKey("/Descent"), 0) / 1000;
+  const double ascent = NumberValue(descriptor.getKey("/Ascent"), 0) / 1000;
+  const double descent = NumberValue(descriptor.getKey("/Descent"), 0) / 1000;
   if (ascent > 0 && ascent < 2) ascent_ = ascent;
   if (descent < 0 && descent > -1) descent_ = descent;
 }
@@ -87,21 +82,21 @@ void FontDecoder::ReadSimple(QPDFObjectHandle font) {
   const bool type3 = IsName(font.getKey("/Subtype"), "/Type3");
   const bool trueType = IsName(font.getKey("/Subtype"), "/TrueType");
   const bool symbolic = descriptor.isDictionary() &&
-                        (static_cast<long long>(Number(descriptor.getKey("/Flags"), 0)) & kSymbolicFlag) != 0;
+                        (static_cast<long long>(NumberValue(descriptor.getKey("/Flags"), 0)) & kSymbolicFlag) != 0;
 
   // Widths: Type 3 glyph space is turned into text space by its font matrix.
   double scale = 0.001;
   if (type3 && font.getKey("/FontMatrix").isArray()) {
-    scale = Number(font.getKey("/FontMatrix").getArrayItem(0), 0.001);
+    scale = NumberValue(font.getKey("/FontMatrix").getArrayItem(0), 0.001);
   }
-  const double missing = descriptor.isDictionary() ? Number(descriptor.getKey("/MissingWidth"), 0) : 0;
+  const double missing = descriptor.isDictionary() ? NumberValue(descriptor.getKey("/MissingWidth"), 0) : 0;
   widths_.fill(missing * scale);
   QPDFObjectHandle widths = font.getKey("/Widths");
   if (widths.isArray()) {
-    const long long first = static_cast<long long>(Number(font.getKey("/FirstChar"), 0));
+    const long long first = static_cast<long long>(NumberValue(font.getKey("/FirstChar"), 0));
     for (int i = 0; i < widths.getArrayNItems(); ++i) {
       const long long code = first + i;
-      if (code >= 0 && code < 256) widths_[static_cast<size_t>(code)] = Number(widths.getArrayItem(i), missing) * scale;
+      if (code >= 0 && code < 256) widths_[static_cast<size_t>(code)] = NumberValue(widths.getArrayItem(i), missing) * scale;
     }
   }
 
@@ -148,7 +143,7 @@ void FontDecoder::ReadSimple(QPDFObjectHandle font) {
     for (int i = 0; i < differences.getArrayNItems(); ++i) {
       QPDFObjectHandle item = differences.getArrayItem(i);
       if (item.isNumber()) {
-        code = static_cast<long long>(Number(item, 0));
+        code = static_cast<long long>(NumberValue(item, 0));
       } else if (item.isName()) {
         if (code >= 0 && code < 256) {
           characters_[static_cast<size_t>(code)] = OfDifferenceName(item.getName().substr(1));
@@ -169,30 +164,8 @@ void FontDecoder::ReadComposite(QPDFObjectHandle font) {
                                  : QPDFObjectHandle::newNull();
   if (!cidFont.isDictionary()) return;
   ReadDescriptor(cidFont.getKey("/FontDescriptor"));
-  defaultWidth_ = Number(cidFont.getKey("/DW"), 1000) / 1000;
-  // /W: c [w1 w2 ...] gives widths from c on; c1 c2 w gives one width to c1..c2.
-  QPDFObjectHandle w = cidFont.getKey("/W");
-  if (!w.isArray()) return;
-  const int n = w.getArrayNItems();
-  for (int i = 0; i + 1 < n;) {
-    const long long first = static_cast<long long>(Number(w.getArrayItem(i), -1));
-    QPDFObjectHandle next = w.getArrayItem(i + 1);
-    if (next.isArray()) {
-      for (int k = 0; k < next.getArrayNItems() && k < 65536; ++k) {
-        if (first >= 0) cidWidths_[static_cast<uint32_t>(first + k)] = Number(next.getArrayItem(k), 0) / 1000;
-      }
-      i += 2;
-    } else if (i + 2 < n) {
-      const long long last = static_cast<long long>(Number(next, -1));
-      const double width = Number(w.getArrayItem(i + 2), 0) / 1000;
-      for (long long cid = first; first >= 0 && cid <= last && cid - first < 65536; ++cid) {
-        cidWidths_[static_cast<uint32_t>(cid)] = width;
-      }
-      i += 3;
-    } else {
-      break;
-    }
-  }
+  defaultWidth_ = NumberValue(cidFont.getKey("/DW"), 1000) / 1000;
+  cidWidths_ = CidWidths(cidFont.getKey("/W"));
 }
 
 std::vector<DecodedGlyph> FontDecoder::Decode(std::string_view bytes) const {
@@ -210,8 +183,7 @@ std::vector<DecodedGlyph> FontDecoder::Decode(std::string_view bytes) const {
       }
       const uint32_t code = CodeValue(rest.substr(0, length));
       const uint32_t cid = encoding_ ? encoding_->Cid(code).value_or(code) : code;
-      const auto width = cidWidths_.find(cid);
-      glyph.width = width != cidWidths_.end() ? width->second : defaultWidth_;
+      glyph.width = cidWidths_.Find(cid).value_or(defaultWidth_);
       if (toUnicode_) glyph.text = toUnicode_->Characters(code).value_or(std::u32string());
       glyph.wordSpace = length == 1 && code == 32;
     } else {

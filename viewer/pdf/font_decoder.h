@@ -8,12 +8,12 @@
 #include <optional>
 #include <string>
 #include <string_view>
-#include <unordered_map>
 #include <vector>
 
 #include <qpdf/QPDFObjectHandle.hh>
 
 #include "pdf/character_map.h"
+#include "pdf/cid_widths.h"
 
 namespace viewer::pdf {
 
@@ -45,7 +45,7 @@ class FontDecoder {
   std::array<double, 256> widths_{};
   // Composite fonts: the CMap of an embedded /Encoding (else codes of two bytes are CIDs).
   std::optional<CharacterMap> encoding_;
-  std::unordered_map<uint32_t, double> cidWidths_;
+  CidWidths cidWidths_;
   double defaultWidth_ = 1.0;
   double ascent_ = 0.75, descent_ = -0.25;
 };

@@ -9,6 +9,7 @@
 #include <qpdf/QPDFPageObjectHelper.hh>
 
 #include "pdf/font_decoder.h"
+#include "pdf/number_value.h"
 #include "pdf/text_run.h"
 
 namespace viewer::pdf {
@@ -27,11 +28,6 @@ TextMatrix Times(const TextMatrix& m1, const TextMatrix& m2) {
 void Apply(const TextMatrix& m, double x, double y, double* outX, double* outY) {
   *outX = m.a * x + m.c * y + m.h;
   *outY = m.b * x + m.d * y + m.v;
-}
-
-double NumberOf(QPDFObjectHandle value) {
-  double number = 0;
-  return value.getValueAsNumber(number) && std::isfinite(number) ? number : 0;
 }
 
 struct GraphicsState {
@@ -60,7 +56,7 @@ class PageReader {
 
  private:
   double Operand(const std::vector<QPDFObjectHandle>& operands, size_t fromEnd) const {
-    return operands.size() >= fromEnd ? NumberOf(operands[operands.size() - fromEnd]) : 0;
+    return operands.size() >= fromEnd ? NumberValue(operands[operands.size() - fromEnd], 0) : 0;
   }
   void MoveLine(double tx, double ty) {
     lineMatrix_ = Times(TextMatrix{1, 0, 0, 1, tx, ty}, lineMatrix_);
@@ -158,7 +154,7 @@ void PageReader::Operator(const std::string& op, std::vector<QPDFObjectHandle>& 
       if (item.isString()) {
         Show(item.getStringValue());
       } else if (item.isNumber()) {
-        Adjust(NumberOf(item));
+        Adjust(NumberValue(item, 0));
       }
     }
   } else if (op == "cm") {
@@ -246,9 +242,9 @@ void PageReader::DrawForm(QPDFObjectHandle name) {
   const QPDFObjectHandle outerResources = resources_;
   QPDFObjectHandle matrix = dict.getKey("/Matrix");
   if (matrix.isArray() && matrix.getArrayNItems() == 6) {
-    const TextMatrix m{NumberOf(matrix.getArrayItem(0)), NumberOf(matrix.getArrayItem(1)),
-                       NumberOf(matrix.getArrayItem(2)), NumberOf(matrix.getArrayItem(3)),
-                       NumberOf(matrix.getArrayItem(4)), NumberOf(matrix.getArrayItem(5))};
+    const TextMatrix m{NumberValue(matrix.getArrayItem(0), 0), NumberValue(matrix.getArrayItem(1), 0),
+                       NumberValue(matrix.getArrayItem(2), 0), NumberValue(matrix.getArrayItem(3), 0),
+                       NumberValue(matrix.getArrayItem(4), 0), NumberValue(matrix.getArrayItem(5), 0)};
     state_.ctm = Times(m, state_.ctm);
   }
   saved_.clear();
