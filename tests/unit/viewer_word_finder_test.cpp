@@ -221,6 +221,14 @@ TEST_F(WordFinderTest, AnAccentDrawnOverALetterMakesOneLetter) {
             (std::vector<std::string>{"Br\xF6ker"}));
 }
 
+TEST_F(WordFinderTest, FontNumbersPastAnyIntegerAreTakenAsTheLargestOnes) {
+  const std::string huge = "100000000000000000000000000000000000000000.0";
+  QPDFObjectHandle font = Font("<< /Type /Font /Subtype /Type1 /BaseFont /Helvetica /FirstChar " + huge +
+                               " /Widths [500] /FontDescriptor << /Flags -" + huge + " >>"
+                               " /Encoding << /Differences [" + huge + " /a -" + huge + " /b] >> >>");
+  EXPECT_EQ(Texts(Page("BT /F1 10 Tf (ab c) Tj ET", font)), (std::vector<std::string>{"ab", "c"}));
+}
+
 TEST(BufferCopyTest, TerminatesWithinTheBufferAndTellsWhatItCopied) {
   char buffer[8] = "xxxxxxx";
   EXPECT_EQ(core::CopyTerminated("BANNERPAGE]", buffer, 5), 4u);

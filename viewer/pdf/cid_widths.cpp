@@ -1,7 +1,6 @@
 #include "pdf/cid_widths.h"
 
 #include <algorithm>
-#include <cmath>
 #include <exception>
 #include <iterator>
 #include <map>
@@ -48,10 +47,9 @@ class Covered {
   std::map<uint32_t, uint32_t> ranges_;
 };
 
-// A CID as /W writes it (a number, truncated as integers are read), when it is one kept.
-std::optional<uint32_t> KeptCid(double value) {
-  const double cid = std::trunc(value);
-  if (!(cid >= 0 && cid <= CidWidths::kMaxCid)) return std::nullopt;
+// The CID, when it is one kept.
+std::optional<uint32_t> KeptCid(long long cid) {
+  if (cid < 0 || cid > CidWidths::kMaxCid) return std::nullopt;
   return static_cast<uint32_t>(cid);
 }
 
@@ -63,7 +61,7 @@ std::vector<Entry> Entries(QPDFObjectHandle w) {
   try {
     const int n = w.getArrayNItems();
     for (int i = 0; i + 1 < n;) {
-      const std::optional<uint32_t> first = KeptCid(NumberValue(w.getArrayItem(i), -1));
+      const std::optional<uint32_t> first = KeptCid(IntegerValue(w.getArrayItem(i), -1));
       QPDFObjectHandle next = w.getArrayItem(i + 1);
       if (next.isArray()) {
         const int count = next.getArrayNItems();
@@ -73,10 +71,10 @@ std::vector<Entry> Entries(QPDFObjectHandle w) {
         }
         i += 2;
       } else if (i + 2 < n) {
-        const double last = std::trunc(NumberValue(next, -1));
+        const long long last = IntegerValue(next, -1);
         if (first && last >= *first) {
           const double width = NumberValue(w.getArrayItem(i + 2), 0) / 1000;
-          entries.push_back(Entry{*first, static_cast<uint32_t>(std::min<double>(last, CidWidths::kMaxCid)),
+          entries.push_back(Entry{*first, static_cast<uint32_t>(std::min<long long>(last, CidWidths::kMaxCid)),
                                   QPDFObjectHandle(), width});
         }
         i += 3;

@@ -82,7 +82,7 @@ void FontDecoder::ReadSimple(QPDFObjectHandle font) {
   const bool type3 = IsName(font.getKey("/Subtype"), "/Type3");
   const bool trueType = IsName(font.getKey("/Subtype"), "/TrueType");
   const bool symbolic = descriptor.isDictionary() &&
-                        (static_cast<long long>(NumberValue(descriptor.getKey("/Flags"), 0)) & kSymbolicFlag) != 0;
+                        (IntegerValue(descriptor.getKey("/Flags"), 0) & kSymbolicFlag) != 0;
 
   // Widths: Type 3 glyph space is turned into text space by its font matrix.
   double scale = 0.001;
@@ -93,7 +93,7 @@ void FontDecoder::ReadSimple(QPDFObjectHandle font) {
   widths_.fill(missing * scale);
   QPDFObjectHandle widths = font.getKey("/Widths");
   if (widths.isArray()) {
-    const long long first = static_cast<long long>(NumberValue(font.getKey("/FirstChar"), 0));
+    const long long first = IntegerValue(font.getKey("/FirstChar"), 0);
     for (int i = 0; i < widths.getArrayNItems(); ++i) {
       const long long code = first + i;
       if (code >= 0 && code < 256) widths_[static_cast<size_t>(code)] = NumberValue(widths.getArrayItem(i), missing) * scale;
@@ -143,7 +143,7 @@ void FontDecoder::ReadSimple(QPDFObjectHandle font) {
     for (int i = 0; i < differences.getArrayNItems(); ++i) {
       QPDFObjectHandle item = differences.getArrayItem(i);
       if (item.isNumber()) {
-        code = static_cast<long long>(NumberValue(item, 0));
+        code = IntegerValue(item, 0);
       } else if (item.isName()) {
         if (code >= 0 && code < 256) {
           characters_[static_cast<size_t>(code)] = OfDifferenceName(item.getName().substr(1));
