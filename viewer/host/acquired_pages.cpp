@@ -37,6 +37,8 @@ void ReleasePage(PDPage page) {
   delete page;
 }
 
+size_t AcquiredPageCount() { return AcquiredPages().size(); }
+
 PageInModel LocatePage(PDPage page) {
   pdf::PdfDocument& model = CheckedModel(CheckedPage(page)->doc);
   const int index = model.PageIndexOf(page->object);

@@ -19,6 +19,8 @@ PDPage AcquirePage(PDDoc doc, QPDFObjectHandle object);
 // Throws core::HostError(kHostErrBadParameter) for a page not handed out.
 PDPage CheckedPage(PDPage page);
 void ReleasePage(PDPage page);
+// How many pages are handed out and not released.
+size_t AcquiredPageCount();
 
 struct PageInModel {
   pdf::PdfDocument& model;

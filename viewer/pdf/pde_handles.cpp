@@ -1,5 +1,7 @@
 #include "pdf/pde_handles.h"
 
+#include <algorithm>
+
 #include "core/host_error.h"
 
 namespace viewer::pdf {
@@ -35,6 +37,12 @@ int ElementHandles::Release(PDEObject handle) {
 std::shared_ptr<Element> ElementHandles::Find(PDEObject handle) const {
   const auto found = live_.find(handle);
   return found != live_.end() ? found->second.element : nullptr;
+}
+
+size_t ElementHandles::CountOf(ElementKind kind) const {
+  return static_cast<size_t>(std::count_if(live_.begin(), live_.end(), [kind](const auto& handle) {
+    return handle.second.element->kind() == kind;
+  }));
 }
 
 std::shared_ptr<Element> ElementHandles::CheckedOfKind(PDEObject handle, ElementKind kind) const {

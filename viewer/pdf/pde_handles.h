@@ -24,6 +24,9 @@ class ElementHandles {
   // The element of a live handle, or null.
   std::shared_ptr<Element> Find(PDEObject handle) const;
   size_t size() const { return live_.size(); }
+  // How many live handles hold an element of this kind (a handle counted more than
+  // once is one).
+  size_t CountOf(ElementKind kind) const;
 
   // The element of a live handle of the given kind; throws
   // core::HostError(kHostErrBadParameter) otherwise.

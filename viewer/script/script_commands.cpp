@@ -50,6 +50,8 @@ std::vector<CommandSpec> BuildTable() {
       {"expect-no-tool", Command::ExpectNoTool, "expect-no-tool NAME", {Form({Text("NAME")})}},
       {"expect-notification", Command::ExpectNotification, "expect-notification N COUNT",
        {Form({Count("N"), Count("COUNT")})}},
+      {"expect-host-objects-released", Command::ExpectHostObjectsReleased,
+       "expect-host-objects-released", {Form({})}},
 
       {"expect-pages", Command::ExpectPages, "expect-pages N", {Form({Count("N")})}},
       {"expect-page", Command::ExpectPage, "expect-page N", {Form({Index("N")})}},
