@@ -7,6 +7,7 @@
 #include "app/main_frame.h"
 #include "core/host_error.h"
 #include "core/unix_files.h"
+#include "host/word_handles.h"
 
 namespace viewer {
 namespace {
@@ -77,6 +78,8 @@ LRESULT CALLBACK DocWindow::WindowProc(HWND hwnd, UINT message, WPARAM wParam, L
     SetWindowLongPtrA(hwnd, GWLP_USERDATA, 0);
     auto& docs = LiveDocs();
     docs.erase(std::remove(docs.begin(), docs.end(), doc), docs.end());
+    // The plug-in never frees its word finders; they and their fonts go with the document.
+    host::DropWordFinders(doc->pdf().serial());
     delete doc;
     Toolbar().UpdateEnabled();
     return DefMDIChildProcA(hwnd, message, wParam, lParam);

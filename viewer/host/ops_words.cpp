@@ -23,12 +23,13 @@ PDWordFinder PDDocCreateWordFinder_Impl(PDDoc doc, ASUns16*, char**, const char*
 }
 
 // The page is read again at every call, by its index now, so a finder stays right as
-// pages are inserted and deleted between calls. The words are copied out first: the
-// procedure may change or close the document (its handlers pump messages).
+// pages are inserted and deleted between calls. The words are copied out first, and
+// the finder is not touched again: the procedure may change or close the document,
+// which drops the finder (its handlers pump messages).
 // Answers false when the procedure stopped the enumeration, true when every word was told.
 ASBool PDWordFinderEnumWords_Impl(PDWordFinder finder, PDPageNumber page, PDWordProc proc,
                                   void* clientData) {
-  _t_PDWordFinder& checked = host::CheckedWordFinder(finder);
+  host::WordFinder& checked = host::CheckedWordFinder(finder);
   if (proc == nullptr) throw HostError(kHostErrBadParameter, "null word procedure");
   pdf::PdfDocument& model = host::CheckedModel(checked.doc);
   if (model.serial() != checked.serial) throw HostError(kHostErrBadParameter, "word finder of a closed document");

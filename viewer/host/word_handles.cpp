@@ -1,6 +1,6 @@
 #include "host/word_handles.h"
 
-#include <deque>
+#include <unordered_map>
 #include <unordered_set>
 #include <utility>
 
@@ -9,9 +9,11 @@
 namespace viewer::host {
 namespace {
 
+// Handles are numbers counted up, never handed out twice: the handle of a dropped finder
+// is told from every later one, as the address of a freed finder would not be.
 struct FinderTable {
-  std::deque<_t_PDWordFinder> finders;  // a deque keeps the handles' addresses
-  std::unordered_set<PDWordFinder> live;
+  std::unordered_map<uintptr_t, WordFinder> finders;  // nodes: a finder stays where it is
+  uintptr_t last = 0;
 };
 
 FinderTable& Finders() {
@@ -28,17 +30,25 @@ std::unordered_set<PDWord>& LiveWords() {
 
 PDWordFinder NewWordFinder(PDDoc doc, uint32_t serial) {
   FinderTable& table = Finders();
-  PDWordFinder finder = &table.finders.emplace_back(_t_PDWordFinder{doc, serial, {}});
-  table.live.insert(finder);
-  return finder;
+  const uintptr_t key = ++table.last;
+  table.finders.emplace(key, WordFinder{doc, serial, {}});
+  return reinterpret_cast<PDWordFinder>(key);
 }
 
-_t_PDWordFinder& CheckedWordFinder(PDWordFinder finder) {
-  if (finder == nullptr || Finders().live.count(finder) == 0) {
+WordFinder& CheckedWordFinder(PDWordFinder finder) {
+  auto& finders = Finders().finders;
+  const auto found = finders.find(reinterpret_cast<uintptr_t>(finder));
+  if (finder == nullptr || found == finders.end()) {
     throw core::HostError(kHostErrBadParameter, "unknown word finder");
   }
-  return *finder;
+  return found->second;
 }
+
+void DropWordFinders(uint32_t serial) {
+  std::erase_if(Finders().finders, [serial](const auto& entry) { return entry.second.serial == serial; });
+}
+
+size_t WordFinderCount() { return Finders().finders.size(); }
 
 LiveWord::LiveWord(std::string text) : word_{std::move(text)} { LiveWords().insert(&word_); }
 
