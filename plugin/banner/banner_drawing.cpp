@@ -112,37 +112,42 @@ PDEGraphicState GraphicState(const BannerSettings& settings, const std::string& 
   return state;
 }
 
-PDEText CreateRun(const std::string& bytes, PDEFont font, PDEGraphicState* state,
-                  ASFixedMatrix* matrix) {
-  PDEText text = host::PDETextCreate();
+// A text element with one run. `text` holds the element from before the run is added,
+// so that a raise there, which jumps to the caller's frame, does not lose it.
+void CreateRun(const std::string& bytes, PDEFont font, PDEGraphicState* state,
+               ASFixedMatrix* matrix, PDEText volatile& text) {
+  text = host::PDETextCreate();
   host::PDETextAdd(text, kTextRun, 0, reinterpret_cast<const ASUns8*>(bytes.data()),
                    static_cast<ASInt32>(bytes.size()), font, state, sizeof *state, nullptr, 0,
                    matrix, nullptr);
-  return text;
+}
+
+// The run made again at its aligned place, in place of the one measured.
+void RemakeRun(const std::string& bytes, PDEFont font, PDEGraphicState* state,
+               ASFixedMatrix* matrix, PDEText volatile& text) {
+  host::PDERelease(text);
+  text = nullptr;
+  CreateRun(bytes, font, state, matrix, text);
 }
 
 // The text element of one run, placed and aligned as the settings say; what was built
-// when the host raised, after telling the user.
+// when the host raised, after telling the user (null only when no element was made).
 PDEText BuildText(const BannerSettings& settings, const std::string& bytes, PDEFont font,
                   PDEGraphicState* state, ASFixedMatrix matrix) {
   PDEText volatile text = nullptr;
   ASErrorCode volatile error = 0;
   bool volatile failed = false;
   HOST_DURING
-    text = CreateRun(bytes, font, state, &matrix);
+    CreateRun(bytes, font, state, &matrix, text);
     ASFixedRect box{};
     host::PDETextGetBBox(text, kTextRun, 0, &box);
     if (settings.alignTextRight) {
       matrix = RightAligned(matrix, box);
-      host::PDERelease(text);
-      text = nullptr;
-      text = CreateRun(bytes, font, state, &matrix);
+      RemakeRun(bytes, font, state, &matrix, text);
     }
     if (settings.alignTextCenter) {
       matrix = CentreAligned(matrix, box, settings.degreesAngle);
-      host::PDERelease(text);
-      text = nullptr;
-      text = CreateRun(bytes, font, state, &matrix);
+      RemakeRun(bytes, font, state, &matrix, text);
     }
   HOST_HANDLER
     error = HOST_ERRORCODE;
@@ -152,19 +157,28 @@ PDEText BuildText(const BannerSettings& settings, const std::string& bytes, PDEF
   return text;
 }
 
-// The page's boxes in page units; false when the host raised.
-bool ReadBoxes(PDPage page, PageRect& media, PageRect& crop) {
+// The page's boxes in page units. Called inside the line's own frame: a raise here
+// leaves the line out, with the host's message.
+void ReadBoxes(PDPage page, PageRect& media, PageRect& crop) {
   ASFixedRect mediaBox{}, cropBox{};
-  volatile bool done = false;
-  HOST_DURING
-    host::PDPageGetMediaBox(page, &mediaBox);
-    host::PDPageGetCropBox(page, &cropBox);
-    done = true;
-  HOST_HANDLER
-  HOST_END_HANDLER
+  host::PDPageGetMediaBox(page, &mediaBox);
+  host::PDPageGetCropBox(page, &cropBox);
   media = ToPageRect(mediaBox);
   crop = ToPageRect(cropBox);
-  return done;
+}
+
+void ReleaseContent(PDPage page, ASExtension self) {
+  HOST_DURING
+    host::PDPageReleasePDEContent(page, self);
+  HOST_HANDLER
+  HOST_END_HANDLER
+}
+
+void ReleasePage(PDPage page) {
+  HOST_DURING
+    host::PDPageRelease(page);
+  HOST_HANDLER
+  HOST_END_HANDLER
 }
 
 }  // namespace
@@ -193,6 +207,7 @@ void DrawBannerText(BannerSettings& settings, PDPageNumber pageIndex, const std:
   const ASExtension self = host::hostTables.extensionID;
 
   PDPage volatile page = nullptr;
+  PDEContent volatile content = nullptr;
   PDEText volatile element = nullptr;
   ASErrorCode volatile error = 0;
   bool volatile failed = false;
@@ -209,23 +224,17 @@ void DrawBannerText(BannerSettings& settings, PDPageNumber pageIndex, const std:
     host::ASFixedMatrixConcat(&scale, &rotation, &scale);
     element = BuildText(settings, bytes, objects.font, &state, scale);
     if (element) {
-      PDEContent content = host::PDPageAcquirePDEContent(page, self);
+      content = host::PDPageAcquirePDEContent(page, self);
       host::PDEContentAddElem(content, kAfterLastElement, element);
       host::PDPageSetPDEContent(page, self);
-      host::PDPageReleasePDEContent(page, self);
     }
-    host::PDPageRelease(page);
-    page = nullptr;
   HOST_HANDLER
     error = HOST_ERRORCODE;
     failed = true;
   HOST_END_HANDLER
-  if (page) {
-    HOST_DURING
-      host::PDPageRelease(page);
-    HOST_HANDLER
-    HOST_END_HANDLER
-  }
+  // Given back whichever call raised: the content while its page is still held.
+  if (content) ReleaseContent(page, self);
+  if (page) ReleasePage(page);
   objects.text = element;
   Release(objects.text);
   Release(objects.colourSpace);
