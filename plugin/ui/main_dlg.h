@@ -93,7 +93,7 @@ class CMainDlg : public CDialog {
   // "Find": every page of the active document of the size named in the combo box,
   // then selected in the thumbnails pane.
   void FindByPageSize();
-  void SelectFoundThumbnails();
+  void SelectFoundThumbnails(int search);
 
   // Reports.
   // Writes the ticked bookmarks' pages as a bookmark export (flat or nested) to path.

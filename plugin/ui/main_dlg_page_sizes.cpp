@@ -70,12 +70,16 @@ void CMainDlg::FindByPageSize() {
     if (pageSizes.searches != search) return;
   }
   pageSizes.found = *found;
+  // The box alone: writing every value back would undo what the user changed in the
+  // other controls while the pages were searched (a size chosen for the next "Find").
   selectThumbnails = 1;
-  UpdateData(false);
-  SelectFoundThumbnails();
+  CheckDlgButton(GetSafeHwnd(), IDC_SELECT_THUMBNAILS, BST_CHECKED);
+  SelectFoundThumbnails(search);
 }
 
-void CMainDlg::SelectFoundThumbnails() {
+// A "Find" or "Select thumbnails" taken while the pages are added makes its own
+// selection: this one then stops, so that the two never mix.
+void CMainDlg::SelectFoundThumbnails(int search) {
   UpdateData(true);
   const AVDoc doc = ActiveDocument();
   if (!doc) return;
@@ -95,6 +99,7 @@ void CMainDlg::SelectFoundThumbnails() {
         AddThumbnail(doc, target, pages[k]);
       }
       pump.Step();
+      if (pageSizes.searches != search) return;
     }
   }
   ShowThumbnailSelection(doc, target);

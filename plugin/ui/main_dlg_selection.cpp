@@ -140,6 +140,8 @@ void CMainDlg::RefreshSelection(bool dropNested) {
 void CMainDlg::SelectThumbnails() {
   UpdateData(true);
   const CommandRun run(*this);
+  // A "Find" still searching gives up: this later request stands.
+  ++pageSizes.searches;
   thumbnailPageList.clear();
   for (std::string& list : levelThumbnailPageLists) list.clear();
   const AVDoc doc = ActiveDocument();

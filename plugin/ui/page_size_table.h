@@ -71,7 +71,8 @@ bool AppendMatchingPage(FoundPages& found, const std::vector<PageSizeRecord>& re
 struct PageSizeSearch {
   PageSizeTable table;
   FoundPages found;
-  // Counts the searches begun: a search that sees a later one begun (run by a pump of
-  // its own loop) leaves the result to that one.
+  // Counts the searches begun, and the thumbnail selections that replace theirs: a
+  // search that sees a later one begun (run by a pump of its own loop) leaves the
+  // result to that one.
   int searches = 0;
 };

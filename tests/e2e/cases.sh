@@ -34,3 +34,14 @@ fresh_output() {
   mkdir -p "$folder"
   echo "$folder"
 }
+
+# large_document: the path of a document of 20000 pages in a mix of sizes and 16384
+# bookmarks, made by the project's generator once per build (again when it is newer).
+large_document() {
+  local document="$TESSALY_BUILD/e2e-out/large.pdf"
+  local generator="$TESSALY_BUILD/native/tools/make-big-document"
+  if [ ! -s "$document" ] || [ "$generator" -nt "$document" ]; then
+    "$generator" "$document" >/dev/null || { rm -f "$document"; return 1; }
+  fi
+  echo "$document"
+}

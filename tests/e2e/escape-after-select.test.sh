@@ -43,8 +43,7 @@ escape_case damaged-kids "$fixtures/damaged-kids.pdf"
 escape_case manual "$TESSALY_BUILD/stage/sample/manual.pdf"
 # 16384 bookmarks: ticking them all and the recount each keep the window alive for a
 # good part of a second, so the key always falls inside.
-big="$out/big.pdf"
-if "$TESSALY_BUILD/native/tools/make-big-document" "$big" >/dev/null; then
+if big=$(large_document); then
   escape_case big "$big"
 else
   fail "big: the document could not be generated"
