@@ -33,6 +33,7 @@ set(PLUGIN_PURE_SOURCES
   plugin/reports/bookmark_export.cpp
   plugin/reports/page_number_import.cpp
   plugin/reports/page_number_reports.cpp
+  plugin/split/bookmark_file_names.cpp
   plugin/settings/print_settings.cpp
   plugin/settings/settings_file.cpp
   plugin/ui/install_path.cpp
