@@ -174,13 +174,6 @@ void ReleaseContent(PDPage page, ASExtension self) {
   HOST_END_HANDLER
 }
 
-void ReleasePage(PDPage page) {
-  HOST_DURING
-    host::PDPageRelease(page);
-  HOST_HANDLER
-  HOST_END_HANDLER
-}
-
 }  // namespace
 
 void DrawBannerText(BannerSettings& settings, PDPageNumber pageIndex, const std::string& text,

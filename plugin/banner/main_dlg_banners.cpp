@@ -36,12 +36,7 @@ bool ShownPageBox(AVDoc doc, PDDoc document, ASFixedRect& box) {
     done = true;
   HOST_HANDLER
   HOST_END_HANDLER
-  if (page) {
-    HOST_DURING
-      host::PDPageRelease(page);
-    HOST_HANDLER
-    HOST_END_HANDLER
-  }
+  if (page) ReleasePage(page);
   return done;
 }
 
@@ -56,13 +51,6 @@ PDPage CreatePageAt(PDDoc document, PDPageNumber index, const ASFixedRect& box,
     error = HOST_ERRORCODE;
   HOST_END_HANDLER
   return page;
-}
-
-void ReleasePage(PDPage page) {
-  HOST_DURING
-    host::PDPageRelease(page);
-  HOST_HANDLER
-  HOST_END_HANDLER
 }
 
 // Deletes page `index` (0-based); false, after the host's message, when it could not.

@@ -77,6 +77,13 @@ void CloseWithoutSaving(AVDoc doc) {
   HOST_END_HANDLER
 }
 
+void ReleasePage(PDPage page) {
+  HOST_DURING
+    host::PDPageRelease(page);
+  HOST_HANDLER
+  HOST_END_HANDLER
+}
+
 bool DocumentPageCount(AVDoc doc, PDDoc& document, ASInt32& pageCount) {
   PDDoc volatile found = nullptr;
   volatile ASInt32 count = 0;
@@ -105,12 +112,7 @@ bool ReadPageCropBox(PDDoc document, PDPageNumber page, ASFixedRect& box, ASErro
     error = HOST_ERRORCODE;
   HOST_END_HANDLER
   // A page acquired before the raise is released all the same.
-  if (acquired) {
-    HOST_DURING
-      host::PDPageRelease(acquired);
-    HOST_HANDLER
-    HOST_END_HANDLER
-  }
+  if (acquired) ReleasePage(acquired);
   return done;
 }
 

@@ -19,6 +19,8 @@ AVDoc OpenDocumentWindow(const std::string& path);
 // Closes a document window without saving.
 void CloseWithoutSaving(AVDoc doc);
 
+// Gives back a page acquired or made; a raise is swallowed.
+void ReleasePage(PDPage page);
 // The document of a document window and its page count; false when the host raised.
 bool DocumentPageCount(AVDoc doc, PDDoc& document, ASInt32& pageCount);
 // A page's crop box, the page acquired and released around it; false when the host
