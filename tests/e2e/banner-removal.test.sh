@@ -75,4 +75,4 @@ if removal_case remove-numbers; then
     'Level 1 Banners\r\n\r\n\r\nLevel 2 Banners\r\n5\r\n\r\n'
 fi
 
-exit "$failures"
+[ "$failures" -eq 0 ]

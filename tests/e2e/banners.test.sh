@@ -142,4 +142,4 @@ for name in locked missing-font text-fails; do
   fi
 done
 
-exit "$failures"
+[ "$failures" -eq 0 ]

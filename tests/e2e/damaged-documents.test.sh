@@ -149,4 +149,4 @@ refused_case no-pages
 opened_case content "$fixtures/damaged-content.pdf"
 refused_case encrypted
 
-exit "$failures"
+[ "$failures" -eq 0 ]

@@ -54,4 +54,4 @@ if [ "$failures" -eq "$before" ]; then
   jobs=$(wc -l <"$TESSALY_SPOOL/jobs.txt")
   [ "$jobs" -eq 3 ] || { echo "FAILED: layers-print: $jobs jobs, not 3"; failures=$((failures + 1)); }
 fi
-exit "$failures"
+[ "$failures" -eq 0 ]

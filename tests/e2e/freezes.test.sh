@@ -25,4 +25,4 @@ if [ -f "$out/bad-encryption-length.png" ]; then
   python3 "$here/freezes/page_picture.py" drawn "$out/bad-encryption-length.png" ||
     fail "bad-encryption-length: the page view does not show the page drawn"
 fi
-exit "$failures"
+[ "$failures" -eq 0 ]

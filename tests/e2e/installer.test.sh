@@ -81,4 +81,4 @@ done
 [ -f "$machine/stage/viewer/viewer.exe.so" ] || fail "the uninstallation removed the viewer"
 "$WINE64" reg query "$app_paths" >/dev/null 2>&1 && fail "the App Paths key is still there"
 "$WINE64" reg query "$uninstall" >/dev/null 2>&1 && fail "the uninstaller is still registered"
-exit "$failures"
+[ "$failures" -eq 0 ]

@@ -83,4 +83,4 @@ expect_failure tab-order "expect-tab-order 1075,1076,1000" "the tab order is $ta
 expect_failure list "expect-list 1097 none" 'the list holds 26 items: "A0|A1|A2|'
 
 [ "$failures" -eq 0 ] && echo "script runner: all checks passed"
-exit "$failures"
+[ "$failures" -eq 0 ]

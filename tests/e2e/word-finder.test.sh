@@ -72,4 +72,4 @@ for manual in "${manuals[@]}"; do
   fi
 done
 [ "$ran" -eq 0 ] && [ "$failures" -eq 0 ] && exit 77
-exit "$failures"
+[ "$failures" -eq 0 ]
