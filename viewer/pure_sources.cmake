@@ -33,6 +33,7 @@ set(VIEWER_PURE_SOURCES
   viewer/pdf/font_resource.cpp
   viewer/pdf/glyph_names.cpp
   viewer/pdf/name_tree.cpp
+  viewer/pdf/object_copy.cpp
   viewer/pdf/object_handles.cpp
   viewer/pdf/optional_content.cpp
   viewer/pdf/outline_index.cpp
