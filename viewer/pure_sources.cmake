@@ -36,6 +36,7 @@ set(VIEWER_PURE_SOURCES
   viewer/pdf/object_copy.cpp
   viewer/pdf/object_handles.cpp
   viewer/pdf/optional_content.cpp
+  viewer/pdf/outline_edits.cpp
   viewer/pdf/outline_index.cpp
   viewer/pdf/page_content.cpp
   viewer/pdf/page_extract.cpp

@@ -1,6 +1,6 @@
-// PDModel, the outline: the root, an item's links, title and action, and the
-// translation of title bytes to the host's encoding. A damaged link (one the
-// outline's check found bad) raises kHostErrBadOutline from the call that would
+// PDModel, the outline: the root, an item's links, title and action, taking an item
+// out, and the translation of title bytes to the host's encoding. A damaged link (one
+// the outline's check found bad) raises kHostErrBadOutline from the call that would
 // follow it.
 #include <windows.h>
 
@@ -15,6 +15,7 @@
 #include "host/host_impl.h"
 #include "host/object_refs.h"
 #include "pdf/actions.h"
+#include "pdf/outline_edits.h"
 
 namespace viewer::ops {
 namespace {
@@ -46,6 +47,13 @@ PDBookmark PDDocGetBookmarkRoot_Impl(PDDoc doc) {
   const pdf::OutlineIndex& outline = model.Outline();
   if (outline.rootBad()) throw HostError(kHostErrBadOutline, "/Outlines is not a dictionary");
   return HandleOfKind<PDBookmark>(model.handles().RefOf(outline.root()));
+}
+
+// The bookmark and its descendants leave the outline; their handles are no longer
+// valid bookmarks (PDBookmarkIsValid answers false for them).
+void PDBookmarkDestroy_Impl(PDBookmark bookmark) {
+  pdf::HandleTarget item = host::CheckedTarget(bookmark);
+  pdf::DestroyOutlineItem(*item.doc, item.index);
 }
 
 ASBool PDBookmarkIsValid_Impl(PDBookmark bookmark) {

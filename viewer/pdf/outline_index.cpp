@@ -60,7 +60,10 @@ class Walk {
     if (target.isNull()) return {};
     if (!target.isDictionary() || !Reach(target)) return {OutlineLinkState::Bad, 0};
     const uint32_t index = handles_.IndexOf(target, from, link);
-    nodes_[index];
+    const uint32_t parent = link == HandleLink::First ? from : nodes_[from].parent;
+    OutlineNode& reached = nodes_[index];
+    reached.parent = parent;
+    reached.previous = link == HandleLink::Next ? from : kNoOutlineItem;
     return {OutlineLinkState::Item, index};
   }
 

@@ -22,9 +22,16 @@ struct OutlineLink {
   uint32_t target = 0;  // handle index of the item, when state is Item
 };
 
+// No item: the root's parent, and the previous sibling of a first child.
+constexpr uint32_t kNoOutlineItem = 0xFFFFFFFFu;
+
 struct OutlineNode {
   OutlineLink first;
   OutlineLink next;
+  // Where the walk came from: the item whose /First (parent) or whose /Next
+  // (previous) led here. Editing the outline mends these items' links.
+  uint32_t parent = kNoOutlineItem;
+  uint32_t previous = kNoOutlineItem;
 };
 
 class OutlineIndex {
