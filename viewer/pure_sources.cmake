@@ -27,15 +27,18 @@ set(VIEWER_PURE_SOURCES
   viewer/pdf/cid_widths.cpp
   viewer/pdf/content_syntax.cpp
   viewer/pdf/destinations.cpp
+  viewer/pdf/document_copy.cpp
   viewer/pdf/document_edits.cpp
   viewer/pdf/document_slots.cpp
   viewer/pdf/font_decoder.cpp
   viewer/pdf/font_resource.cpp
   viewer/pdf/glyph_names.cpp
+  viewer/pdf/link_copy.cpp
   viewer/pdf/name_tree.cpp
   viewer/pdf/object_copy.cpp
   viewer/pdf/object_handles.cpp
   viewer/pdf/optional_content.cpp
+  viewer/pdf/outline_copy.cpp
   viewer/pdf/outline_edits.cpp
   viewer/pdf/outline_index.cpp
   viewer/pdf/page_content.cpp

@@ -82,10 +82,23 @@ std::unique_ptr<PdfDocument> PdfDocument::Open(const std::string& unixPath) {
   if (!doc->qpdf_->getRoot().getKey("/Pages").isDictionary()) {
     throw core::HostError(kHostErrFileOpen, unixPath + ": the document has no page tree");
   }
-  doc->serial_ = NewDocumentSerial();
-  doc->slot_ = TakeDocumentSlot(doc.get());
-  doc->handles_ = std::make_unique<ObjectHandles>(doc->slot_, doc->serial_);
+  doc->Register();
   return doc;
+}
+
+std::unique_ptr<PdfDocument> PdfDocument::CreateEmpty() {
+  std::unique_ptr<PdfDocument> doc(new PdfDocument);
+  doc->qpdf_ = std::make_unique<QPDF>();
+  doc->qpdf_->setSuppressWarnings(true);
+  doc->qpdf_->emptyPDF();
+  doc->Register();
+  return doc;
+}
+
+void PdfDocument::Register() {
+  serial_ = NewDocumentSerial();
+  slot_ = TakeDocumentSlot(this);
+  handles_ = std::make_unique<ObjectHandles>(slot_, serial_);
 }
 
 PdfDocument::~PdfDocument() {
@@ -244,7 +257,7 @@ void PdfDocument::SaveAs(const std::string& unixPath) {
     SyncQpdfPages();
     saved = core::WriteFileWhole(unixPath, [&](std::FILE* file) {
       QPDFWriter writer(*qpdf_, unixPath.c_str(), file, false);
-      writer.write();
+      WriteWith(writer);
     });
   } catch (const std::exception& e) {
     throw core::HostError(kHostErrGeneral, "cannot write " + unixPath + ": " + e.what());
@@ -287,6 +300,11 @@ bool PdfDocument::ReadAhead(int budgetMs) {
   return true;
 }
 
+void PdfDocument::WriteWith(QPDFWriter& writer) {
+  if (minimumVersion_.getMajor() > 0) writer.setMinimumPDFVersion(minimumVersion_);
+  writer.write();
+}
+
 void PdfDocument::SyncQpdfPages() {
   if (!qpdfPagesStale_) return;
   qpdf_->updateAllPagesCache();
@@ -297,7 +315,7 @@ std::string PdfDocument::WriteToMemory() {
   SyncQpdfPages();
   QPDFWriter writer(*qpdf_);
   writer.setOutputMemory();
-  writer.write();
+  WriteWith(writer);
   auto buffer = writer.getBufferSharedPointer();
   return std::string(reinterpret_cast<const char*>(buffer->getBuffer()), buffer->getSize());
 }

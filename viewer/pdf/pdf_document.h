@@ -6,6 +6,7 @@
 #include <string>
 #include <unordered_map>
 
+#include <qpdf/PDFVersion.hh>
 #include <qpdf/QPDF.hh>
 #include <qpdf/QPDFPageObjectHelper.hh>
 
@@ -16,6 +17,8 @@
 #include "pdf/optional_content.h"
 #include "pdf/outline_index.h"
 #include "pdf/page_list.h"
+
+class QPDFWriter;
 
 namespace viewer::pdf {
 
@@ -42,10 +45,13 @@ class PdfDocument {
  public:
   // Throws core::HostError(kHostErrFileOpen) when the file is not a readable PDF.
   static std::unique_ptr<PdfDocument> Open(const std::string& unixPath);
+  // A new document with no file, no pages and no outline (PDDocCreate).
+  static std::unique_ptr<PdfDocument> CreateEmpty();
   ~PdfDocument();
   PdfDocument(const PdfDocument&) = delete;
   PdfDocument& operator=(const PdfDocument&) = delete;
 
+  // Empty for a document made here, which has no file of its own.
   const std::string& path() const { return path_; }
   // The document's objects. Its pages are known here (PageCount, Page, PageIndexOf):
   // qpdf's own list of pages (getAllPages, findPage, the page helpers) is not kept up
@@ -121,6 +127,10 @@ class PdfDocument {
   // time while the viewer is idle makes that first edit as quick as the others.
   bool ReadAhead(int budgetMs);
 
+  // What was copied in from another document may need a later version than this
+  // document's own; every copy written states at least this one.
+  void NeedVersion(const PDFVersion& version) { minimumVersion_.updateIfGreater(version); }
+
   // Writes the document as it now stands. Throws core::HostError on failure.
   void SaveAs(const std::string& unixPath);
   std::string WriteToMemory();
@@ -130,6 +140,9 @@ class PdfDocument {
 
  private:
   PdfDocument() = default;
+  // Gives the document its slot and serial number, so its handles can be made.
+  void Register();
+  void WriteWith(QPDFWriter& writer);
   // Before qpdf reads its own list of pages (writing does).
   void SyncQpdfPages();
   std::unique_ptr<QPDF> qpdf_;
@@ -155,6 +168,7 @@ class PdfDocument {
   std::vector<QPDFObjGen> unread_;
   bool readAheadListed_ = false;
   LayerState layers_;
+  PDFVersion minimumVersion_;
 };
 
 }  // namespace viewer::pdf
