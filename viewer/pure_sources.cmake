@@ -20,6 +20,7 @@ set(VIEWER_PURE_SOURCES
   viewer/fonts/font_request.cpp
   viewer/fonts/system_fonts.cpp
   viewer/fonts/win_ansi.cpp
+  viewer/host/created_documents.cpp
   viewer/host/word_handles.cpp
   viewer/pdf/actions.cpp
   viewer/pdf/base_encodings.cpp

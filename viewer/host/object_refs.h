@@ -7,7 +7,8 @@
 
 namespace viewer::host {
 
-// The document model behind a PDDoc; throws core::HostError(kHostErrBadParameter).
+// The document model behind a PDDoc, shown in a window or made by PDDocCreate;
+// throws core::HostError(kHostErrBadParameter).
 pdf::PdfDocument& CheckedModel(PDDoc doc);
 // The same for the document's low-level object document (PDDocGetCosDoc).
 pdf::PdfDocument& CheckedModel(CosDoc doc);
