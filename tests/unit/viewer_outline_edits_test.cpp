@@ -113,6 +113,7 @@ class OutlineEditsTest : public ::testing::Test {
 
   // The outline as the document now stands, written, checked and read back.
   std::string SavedOutline() {
+    if (!saved_.empty()) std::remove(saved_.c_str());
     auto saved = SaveAndReadBack(*doc_, "viewer-outline-edits-out", saved_);
     EXPECT_EQ(QpdfCheckProblems(saved_), "");
     std::string problems;
