@@ -137,3 +137,10 @@ using PDSysFontEnumProc = ASBool(HOSTCALL*)(PDSysFont font, void* clientData);
 using PDWordProc = ASBool(HOSTCALL*)(PDWordFinder finder, PDWord word, PDPageNumber page,
                                      void* clientData);
 using PDProgressMonitor = void*;
+// Asked now and then by a long operation: true stops it.
+using PDCancelProc = ASBool(HOSTCALL*)(void* clientData);
+// How PDDocSave writes: 0x01 the whole file anew, 0x20 without the objects nothing uses.
+using PDSaveFlags = ASUns16;
+constexpr PDSaveFlags PDSaveFull = 0x01, PDSaveCollectGarbage = 0x20;
+// PDDocInsertPages: the source's bookmarks come along.
+constexpr ASUns16 PDInsertBookmarks = 0x0001;
