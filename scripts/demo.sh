@@ -4,11 +4,13 @@
 # ticks bookmarks by level and by text and writes the reports and exports of that
 # selection, finds the US Letter pages by page size (reported, and the report imported
 # again), shows the Setup dialog, puts banner pages in front of two chapters and a section, then
-# prints them with their banners and the index page to the viewer's spool printer, and
+# prints them with their banners and the index page to the viewer's spool printer, saves
+# them as PDF files of their own, and
 # takes the banners out again. Leaves in build/demo/: screenshots, the reports
 # (reports/), the sample with its
 # banners (manual-with-banners.pdf) and a picture of the first (banner-page.png), the
-# printed jobs (spool/job-*.pdf, listed in spool/jobs.txt), a picture of the index page
+# printed jobs (spool/job-*.pdf, listed in spool/jobs.txt), the printed chapters and
+# section as PDF files of their own (files/), a picture of the index page
 # (index-page.png), and the sample with its banners removed
 # (manual-banners-removed.pdf) with a picture of its page 21 (banners-removed-page.png),
 # where the first banner stood.
@@ -32,8 +34,8 @@ pieces = [line[i:i + 254] for i in range(0, len(line), 254)]
 pages = [int(m.group(0)) for m in (re.match(r"\s*\d+", p) for p in pieces) if m]
 print(",".join(str(p) for p in dict.fromkeys(pages)))' "$DEMO_LETTER_PAGES")
 export DEMO_LETTER_PAGES DEMO_IMPORTED_PAGES
-rm -rf "$demo/reports"
-mkdir -p "$demo/reports"
+rm -rf "$demo/reports" "$demo/files"
+mkdir -p "$demo/reports" "$demo/files"
 rm -rf "$TESSALY_SPOOL"
 "$root/scripts/run-viewer.sh" --script "$root/scripts/demo.tvs"
 

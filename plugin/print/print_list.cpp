@@ -6,7 +6,7 @@ PrintList CollectPrintList(const BookmarkModel& model) {
     const BookmarkEntry& entry = model.entries[i];
     if (entry.ticked != 1) continue;
     if (entry.performsAction == 1) list.layered = true;
-    list.rows.push_back({entry.firstPage, entry.lastPage, model.actions[i]});
+    list.rows.push_back({entry.firstPage, entry.lastPage, model.actions[i], i});
   }
   return list;
 }

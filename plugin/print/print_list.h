@@ -12,6 +12,7 @@ struct PrintRange {
   int32_t first = 0;  // 1-based; 0 in both marks a dead row
   int32_t last = 0;
   PDAction action{};
+  int32_t entry = -1;  // the model entry the row came from
 
   bool Dead() const { return first == 0 || last == 0; }
 };

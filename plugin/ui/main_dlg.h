@@ -4,6 +4,7 @@
 
 #include <optional>
 #include <string>
+#include <vector>
 
 #include "banner/banner_options_dlg.h"
 #include "banner/banner_pages.h"
@@ -15,6 +16,7 @@
 #include "model/bookmark_tree.h"
 #include "model/thumbnail_plan.h"
 #include "print/index_pdf_writer.h"
+#include "print/print_list.h"
 #include "page_size_table.h"
 #include "settings/print_settings.h"
 #include "settings/setup_dlg.h"
@@ -175,6 +177,10 @@ class CMainDlg : public CDialog {
   void SaveReport(const std::string& path, const std::string& text);
   std::optional<std::string> ChooseReportFile(bool bookmarkExport);
   void SaveThumbnailReport(bool byLevel);
+  // Saves each row's pages as a file in `folder`, named after its title.
+  void SaveBookmarkFiles(PDDoc source, const std::string& folder,
+                         const std::vector<PrintRange>& rows,
+                         const std::vector<std::string>& titles);
   // A command run around a banner command that pumps while it walks the pages.
   void BeginBannerRun();
   // With `pagesChanged`, the tree is rebuilt from the document first.
@@ -222,6 +228,7 @@ class CMainDlg : public CDialog {
   void OnReportThumbnails();
   void OnReportThumbnailsByLevel();
   void OnExportNamesNested();
+  void OnSaveBookmarkFiles();
 
   CToolTipCtrl toolTips_;
   // Raised while a bulk change of check boxes moves the tree's selection and puts it

@@ -1,5 +1,6 @@
 #include "script/dialog_kinds.h"
 
+#include <commctrl.h>
 #include <dlgs.h>
 
 #include "script/driver_context.h"
@@ -37,6 +38,18 @@ HWND FileNameBox(HWND dialog) {
 
 bool IsFileDialog(HWND window) {
   return IsDialogClass(window) && FileNameBox(window) && GetDlgItem(window, IDOK);
+}
+
+bool IsFolderDialog(HWND window) {
+  if (!IsDialogClass(window) || IsFileDialog(window) || !GetDlgItem(window, IDOK)) return false;
+  HWND tree = FindWindowExA(window, nullptr, WC_TREEVIEWA, nullptr);
+  // The new style puts the tree inside a pane of its own.
+  if (!tree) {
+    for (HWND child = GetWindow(window, GW_CHILD); child && !tree;
+         child = GetWindow(child, GW_HWNDNEXT))
+      tree = FindWindowExA(child, nullptr, WC_TREEVIEWA, nullptr);
+  }
+  return tree != nullptr;
 }
 
 bool IsColourDialog(HWND window) {

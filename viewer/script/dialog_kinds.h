@@ -17,6 +17,10 @@ std::string MessageBoxText(HWND box, int timeoutMs);
 bool IsFileDialog(HWND window);
 HWND FileNameBox(HWND dialog);
 
+// The system's folder chooser: a dialog with a tree of folders and an OK button, and
+// no file name box.
+bool IsFolderDialog(HWND window);
+
 // The colour dialog: it has the red, green and blue edit boxes.
 bool IsColourDialog(HWND window);
 HWND ColourEdit(HWND dialog, int channel);   // 0 red, 1 green, 2 blue

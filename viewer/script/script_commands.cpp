@@ -132,6 +132,8 @@ std::vector<CommandSpec> BuildTable() {
        {Form({Id(), Text("TEXT")})}},
       {"answer-file", Command::AnswerFile, "answer-file PATH|cancel",
        {Form({Words("cancel", {"cancel"})}), Form({Path("PATH")})}},
+      {"answer-folder", Command::AnswerFolder, "answer-folder PATH|cancel",
+       {Form({Words("cancel", {"cancel"})}), Form({Path("PATH")})}},
       {"answer-colour", Command::AnswerColour, "answer-colour R G B|cancel",
        {Form({Words("cancel", {"cancel"})}), Form({Byte("R"), Byte("G"), Byte("B")})}},
       {"answer-print", Command::AnswerPrint, "answer-print ok|cancel [PRINTER]",

@@ -17,7 +17,7 @@ enum class Command {
   MenuCommand, PostClick, ExpectMenuCommand, Key, ExpectFocus, ExpectTabOrder,
   TreeTick, TreeTickAndLeave, TreeClick, ExpectTree, ExpectTreeCount, ExpectTreeLabel,
   ExpectTreeLabelLength, ExpectTreeDepth, ExpectTreeExpanded, ExpectTreeFile, SaveTree,
-  AnswerBox, ExpectNoBox, ExpectTooltip, AnswerFile, AnswerColour, AnswerPrint,
+  AnswerBox, ExpectNoBox, ExpectTooltip, AnswerFile, AnswerFolder, AnswerColour, AnswerPrint,
   Screenshot, ScreenshotScreen, ScreenshotMain,
   Mark, ProbeStart, ProbeStop,
 };

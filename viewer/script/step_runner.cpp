@@ -87,6 +87,7 @@ StepOutcome RunStep(DriverContext& context, const Step& step) {
     case Command::ExpectTooltip: RunExpectTooltip(context, step); break;
     case Command::AnswerFile: RunAnswerFile(context, step); break;
     case Command::AnswerColour: RunAnswerColour(context, step); break;
+    case Command::AnswerFolder: RunAnswerFolder(context, step); break;
     case Command::AnswerPrint: RunAnswerPrint(context, step); break;
     case Command::Screenshot:
     case Command::ScreenshotScreen:

@@ -69,6 +69,7 @@ void RunExpectNoBox(DriverContext& context, const Step& step);
 void RunExpectTooltip(DriverContext& context, const Step& step);
 void RunAnswerFile(DriverContext& context, const Step& step);
 void RunAnswerColour(DriverContext& context, const Step& step);
+void RunAnswerFolder(DriverContext& context, const Step& step);
 void RunAnswerPrint(DriverContext& context, const Step& step);
 
 // Window size and control placement (steps_layout.cpp).

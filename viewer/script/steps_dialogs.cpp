@@ -1,8 +1,14 @@
+#include "script/win32.h"
+
+#include <commctrl.h>
+
+#include <algorithm>
 #include <vector>
 
 #include "script/dialog_kinds.h"
 #include "script/script_values.h"
 #include "script/steps.h"
+#include "script/thread_hop.h"
 #include "script/ui_click.h"
 #include "script/ui_input.h"
 #include "script/ui_windows.h"
@@ -136,6 +142,77 @@ void RunAnswerFile(DriverContext& context, const Step& step) {
     PressButton(context, dialog, IDOK, "OK", "file dialog");
   }
   WaitUntilClosed(context, dialog, "file dialog");
+}
+
+// The chooser's tree, in its own pane in the new style.
+HWND FolderTree(HWND dialog) {
+  if (HWND tree = FindWindowExA(dialog, nullptr, WC_TREEVIEWA, nullptr)) return tree;
+  for (HWND child = GetWindow(dialog, GW_CHILD); child; child = GetWindow(child, GW_HWNDNEXT)) {
+    if (HWND tree = FindWindowExA(child, nullptr, WC_TREEVIEWA, nullptr)) return tree;
+  }
+  return nullptr;
+}
+
+std::string ItemText(HWND tree, HTREEITEM item) {
+  char text[MAX_PATH] = {};
+  TVITEMA data{};
+  data.mask = TVIF_TEXT;
+  data.hItem = item;
+  data.pszText = text;
+  data.cchTextMax = sizeof text;
+  SendMessageA(tree, TVM_GETITEMA, 0, reinterpret_cast<LPARAM>(&data));
+  return text;
+}
+
+// The child of `parent`, opened first so that the chooser lists its folders, whose
+// text `matches` accepts; null when none does.
+template <typename Match>
+HTREEITEM OpenChild(HWND tree, HTREEITEM parent, Match matches) {
+  SendMessageA(tree, TVM_EXPAND, TVE_EXPAND, reinterpret_cast<LPARAM>(parent));
+  for (auto child = reinterpret_cast<HTREEITEM>(
+           SendMessageA(tree, TVM_GETNEXTITEM, TVGN_CHILD, reinterpret_cast<LPARAM>(parent)));
+       child; child = reinterpret_cast<HTREEITEM>(SendMessageA(
+                  tree, TVM_GETNEXTITEM, TVGN_NEXT, reinterpret_cast<LPARAM>(child)))) {
+    if (matches(ItemText(tree, child))) return child;
+  }
+  return nullptr;
+}
+
+bool SameName(const std::string& a, const std::string& b) { return lstrcmpiA(a.c_str(), b.c_str()) == 0; }
+
+// Opens the tree down the path, as a user's clicks would: the root's "/" (the file
+// system's own root, which drive Z: shows), then each folder; selects the last.
+std::string SelectFolder(HWND tree, const std::string& linuxPath) {
+  auto item = reinterpret_cast<HTREEITEM>(SendMessageA(tree, TVM_GETNEXTITEM, TVGN_ROOT, 0));
+  if (!item) return "the folder chooser shows no tree";
+  item = OpenChild(tree, item, [](const std::string& text) { return text == "/"; });
+  if (!item) return "the folder chooser shows no \"/\"";
+  size_t start = 1;
+  while (start < linuxPath.size()) {
+    const size_t end = std::min(linuxPath.find('/', start), linuxPath.size());
+    const std::string name = linuxPath.substr(start, end - start);
+    start = end + 1;
+    if (name.empty()) continue;
+    item = OpenChild(tree, item, [&](const std::string& text) { return SameName(text, name); });
+    if (!item) return "the folder chooser shows no folder " + Quoted(name);
+  }
+  SendMessageA(tree, TVM_SELECTITEM, TVGN_CARET, reinterpret_cast<LPARAM>(item));
+  return {};
+}
+
+void RunAnswerFolder(DriverContext& context, const Step& step) {
+  HWND dialog = WaitForDialog(context, IsFolderDialog, "folder chooser");
+  if (step.args[0] == "cancel") {
+    PressButton(context, dialog, IDCANCEL, "Cancel", "folder chooser");
+  } else {
+    if (step.args[0].empty() || step.args[0][0] != '/') Fail("the folder must be an absolute path");
+    HWND tree = FolderTree(dialog);
+    std::string problem;
+    RunOnWindowThread(context, tree, [&] { problem = SelectFolder(tree, step.args[0]); });
+    if (!problem.empty()) Fail(problem);
+    PressButton(context, dialog, IDOK, "OK", "folder chooser");
+  }
+  WaitUntilClosed(context, dialog, "folder chooser");
 }
 
 void RunAnswerColour(DriverContext& context, const Step& step) {

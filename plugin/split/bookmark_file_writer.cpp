@@ -1,0 +1,119 @@
+#include "bookmark_file_writer.h"
+
+#include <vector>
+
+#include "host/error_frame.h"
+#include "host/guarded_calls.h"
+
+namespace {
+
+// A damaged outline's sibling chain may run in a circle: no real one is this long.
+constexpr size_t kMostChildren = 65536;
+
+// Whether the bookmark leads to a page of `document`: its destination, resolved in
+// that document, names one of its pages. A bookmark the host cannot read leads nowhere.
+bool LeadsIntoDocument(PDBookmark bookmark, PDDoc document, ASInt32 pageCount) {
+  volatile bool leads = false;
+  HOST_DURING
+    const PDAction action = host::PDBookmarkGetAction(bookmark);
+    if (host::PDActionIsValid(action)) {
+      const PDViewDestination destination =
+          host::PDViewDestResolve(host::PDActionGetDest(action), document);
+      if (host::PDViewDestIsValid(destination)) {
+        PDPageNumber page = -1;
+        ASAtom fitType = ASAtomNull;
+        ASFixedRect rect{};
+        ASFixed zoom = 0;
+        host::PDViewDestGetAttr(destination, &page, &fitType, &rect, &zoom);
+        leads = page >= 0 && page < pageCount;
+      }
+    }
+  HOST_HANDLER
+    leads = false;
+  HOST_END_HANDLER
+  return leads;
+}
+
+// The children of a bookmark, in order, into `children` (the caller's, so that what
+// was listed stays past a raise); none more once the host cannot read them.
+void ListChildren(PDBookmark parent, std::vector<PDBookmark>& children) {
+  HOST_DURING
+    if (host::PDBookmarkHasChildren(parent)) {
+      for (PDBookmark child = host::PDBookmarkGetFirstChild(parent);
+           host::PDBookmarkIsValid(child) && children.size() < kMostChildren;
+           child = host::PDBookmarkGetNext(child))
+        children.push_back(child);
+    }
+  HOST_HANDLER
+  HOST_END_HANDLER
+}
+
+void DestroyBookmark(PDBookmark bookmark) {
+  HOST_DURING
+    host::PDBookmarkDestroy(bookmark);
+  HOST_HANDLER
+  HOST_END_HANDLER
+}
+
+// Destroys, below `parent`, every bookmark that leads to none of the document's pages
+// and has no descendant that does; answers whether anything below `parent` is kept.
+// The children are listed before any of them is destroyed, so the walk never follows a
+// link out of a destroyed bookmark.
+bool PruneBelow(PDBookmark parent, PDDoc document, ASInt32 pageCount, int depth) {
+  std::vector<PDBookmark> children;
+  ListChildren(parent, children);
+  bool keptAny = false;
+  for (const PDBookmark child : children) {
+    // A hostile outline nested past any real one is cut there.
+    const bool keptBelow = depth < 256 && PruneBelow(child, document, pageCount, depth + 1);
+    if (keptBelow || LeadsIntoDocument(child, document, pageCount)) {
+      keptAny = true;
+    } else {
+      DestroyBookmark(child);
+    }
+  }
+  return keptAny;
+}
+
+void CloseDocument(PDDoc document) {
+  HOST_DURING
+    host::PDDocClose(document);
+  HOST_HANDLER
+  HOST_END_HANDLER
+}
+
+}  // namespace
+
+BookmarkFileResult SaveBookmarkFile(PDDoc source, int first, int last, const std::string& path) {
+  BookmarkFileResult result;
+  const char* text = path.c_str();
+  PDDoc volatile document = nullptr;
+  ASFileSys volatile fileSys = nullptr;
+  ASPathName volatile pathName = nullptr;
+  ASErrorCode volatile error = 0;
+  bool volatile failed = false;
+  HOST_DURING
+    document = host::PDDocCreate();
+    host::PDDocInsertPages(document, -1, source, first - 1, last - first + 1, PDInsertBookmarks,
+                           nullptr, nullptr, nullptr, nullptr);
+    PruneBelow(host::PDDocGetBookmarkRoot(document), document, host::PDDocGetNumPages(document), 0);
+    fileSys = host::ASGetDefaultFileSys();
+    pathName = host::ASFileSysCreatePathName(fileSys, host::ASAtomFromString("Cstring"), text,
+                                             nullptr);
+    host::PDDocSave(document, PDSaveFull | PDSaveCollectGarbage, pathName, fileSys, nullptr,
+                    nullptr);
+  HOST_HANDLER
+    error = HOST_ERRORCODE;
+    failed = true;
+  HOST_END_HANDLER
+  if (pathName) {
+    HOST_DURING
+      host::ASFileSysReleasePath(fileSys, pathName);
+    HOST_HANDLER
+    HOST_END_HANDLER
+  }
+  if (document) CloseDocument(document);
+  result.saved = !failed;
+  if (failed) result.error = HostErrorText(error);
+  return result;
+}

@@ -1,0 +1,60 @@
+#!/usr/bin/env bash
+# "Save selected bookmarks as PDF files...": the files' names, pages, text and outlines
+# read back with qpdf and pdftotext against the source document; an existing name
+# answered No and Yes, a folder that cannot be written to, and long titles in a deep
+# folder. Exits 1 on any failure.
+set -uo pipefail
+here=$(cd "$(dirname "$0")" && pwd)
+: "${TESSALY_BUILD:?TESSALY_BUILD must name the build folder}"
+source "$here/cases.sh"
+needs_tools qpdf pdftotext python3
+export BOOKMARK_FILES_OUT BOOKMARK_FILES_SETTINGS BOOKMARK_FILES_DEEP
+BOOKMARK_FILES_OUT=$(fresh_output bookmark-files)
+BOOKMARK_FILES_SETTINGS="$here/banners/intel-check-off.ppf"
+sample="$TESSALY_BUILD/stage/sample/manual.pdf"
+oracle="$here/bookmark-files/files_oracle.py"
+
+# The three files of the sample's Contents, Chapter 1 and section 2.2.
+sample_files=("2-4:001 Contents.pdf" "5-20:002 Chapter 1_ Safety and Regulatory Information.pdf"
+  "30-35:003 2.2 Choosing a Location.pdf")
+
+mkdir -p "$BOOKMARK_FILES_OUT/sample"
+run_case "$here/bookmark-files" sample &&
+  { python3 "$oracle" "$sample" "$BOOKMARK_FILES_OUT/sample" "${sample_files[@]}" ||
+    fail "sample: the files are not the bookmarks' pages"; }
+
+mkdir -p "$BOOKMARK_FILES_OUT/replace"
+echo "kept" >"$BOOKMARK_FILES_OUT/replace/001 Contents.pdf"
+run_case "$here/bookmark-files" replace &&
+  { python3 "$oracle" "$sample" "$BOOKMARK_FILES_OUT/replace" "${sample_files[@]}" ||
+    fail "replace: the files are not the bookmarks' pages"; }
+
+# A folder whose files cannot be created (immutable for root): nothing in it afterwards.
+locked="$BOOKMARK_FILES_OUT/unwritable"
+mkdir -p "$locked"
+lock() {
+  if [ "$(id -u)" -eq 0 ]; then chattr "$1i" "$locked"
+  elif [ "$1" = + ]; then chmod a-w "$locked"
+  else chmod u+w "$locked"; fi
+}
+if ! lock + 2>/dev/null || touch "$locked/probe" 2>/dev/null; then
+  fail "unwritable: the folder cannot be made unwritable here"
+else
+  run_case "$here/bookmark-files" unwritable
+  [ -z "$(ls -A "$locked")" ] || fail "unwritable: something was written"
+fi
+lock - 2>/dev/null
+
+# A folder 150 characters deep: every path, in its Windows form, within MAX_PATH.
+BOOKMARK_FILES_DEEP="$BOOKMARK_FILES_OUT/deep/$(printf 'd%.0s' {1..60})/$(printf 'e%.0s' {1..60})"
+mkdir -p "$BOOKMARK_FILES_DEEP"
+if run_case "$here/bookmark-files" long-titles; then
+  count=0
+  for file in "$BOOKMARK_FILES_DEEP"/*.pdf; do
+    count=$((count + 1))
+    [ "${#file}" -le $((259 - 2)) ] || fail "long-titles: $file is longer than MAX_PATH allows"
+    qpdf --check "$file" >/dev/null 2>&1 || fail "long-titles: $(basename "$file") fails qpdf --check"
+  done
+  [ "$count" -eq 5 ] || fail "long-titles: $count files, not 5"
+fi
+[ "$failures" -eq 0 ]
