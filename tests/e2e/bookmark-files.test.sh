@@ -23,6 +23,13 @@ run_case "$here/bookmark-files" sample &&
   { python3 "$oracle" "$sample" "$BOOKMARK_FILES_OUT/sample" "${sample_files[@]}" ||
     fail "sample: the files are not the bookmarks' pages"; }
 
+mkdir -p "$BOOKMARK_FILES_OUT/replace-no"
+echo "kept" >"$BOOKMARK_FILES_OUT/replace-no/002 Chapter 1_ Safety and Regulatory Information.pdf"
+run_case "$here/bookmark-files" replace-no &&
+  { [ "$(ls "$BOOKMARK_FILES_OUT/replace-no")" = "002 Chapter 1_ Safety and Regulatory Information.pdf" ] &&
+    [ "$(cat "$BOOKMARK_FILES_OUT/replace-no/"*)" = kept ] ||
+    fail "replace-no: the folder changed after No"; }
+
 mkdir -p "$BOOKMARK_FILES_OUT/replace"
 echo "kept" >"$BOOKMARK_FILES_OUT/replace/001 Contents.pdf"
 run_case "$here/bookmark-files" replace &&
