@@ -47,26 +47,31 @@ bool PrintDocumentPages(AVDoc doc, AVDocPrintParams parameters) {
   return done;
 }
 
+ASPathName NewHostPath(const char* path) {
+  return host::ASFileSysCreatePathName(host::ASGetDefaultFileSys(),
+                                       host::ASAtomFromString("Cstring"), path, nullptr);
+}
+
+void ReleaseHostPath(ASPathName path) {
+  if (!path) return;
+  HOST_DURING
+    host::ASFileSysReleasePath(host::ASGetDefaultFileSys(), path);
+  HOST_HANDLER
+  HOST_END_HANDLER
+}
+
 AVDoc OpenDocumentWindow(const std::string& path) {
   const char* text = path.c_str();
-  ASFileSys volatile fileSys = nullptr;
   ASPathName volatile pathName = nullptr;
   AVDoc volatile doc = nullptr;
   HOST_DURING
-    fileSys = host::ASGetDefaultFileSys();
-    pathName = host::ASFileSysCreatePathName(fileSys, host::ASAtomFromString("Cstring"), text,
-                                             nullptr);
-    doc = host::AVDocOpenFromFile(pathName, fileSys, nullptr);
+    pathName = NewHostPath(text);
+    doc = host::AVDocOpenFromFile(pathName, host::ASGetDefaultFileSys(), nullptr);
   HOST_HANDLER
     doc = nullptr;
   HOST_END_HANDLER
   // The path is the caller's to release either way.
-  if (pathName) {
-    HOST_DURING
-      host::ASFileSysReleasePath(fileSys, pathName);
-    HOST_HANDLER
-    HOST_END_HANDLER
-  }
+  ReleaseHostPath(pathName);
   return doc;
 }
 

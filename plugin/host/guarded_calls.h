@@ -14,6 +14,11 @@ void ShowPage(AVDoc doc, PDPageNumber page);
 void AlertNote(const std::string& message);
 // Prints with the host's print service; false when the host raised.
 bool PrintDocumentPages(AVDoc doc, AVDocPrintParams parameters);
+// A Windows path as the host's default file system names it. Raises as the host does:
+// call it inside an error frame, and give the path back with ReleaseHostPath.
+ASPathName NewHostPath(const char* path);
+// Gives back a path from NewHostPath (null: nothing); a raise is swallowed.
+void ReleaseHostPath(ASPathName path);
 // Opens a PDF file (a Windows path) in a host document window; null when it cannot.
 AVDoc OpenDocumentWindow(const std::string& path);
 // Closes a document window without saving.

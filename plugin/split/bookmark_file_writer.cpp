@@ -88,7 +88,6 @@ BookmarkFileResult SaveBookmarkFile(PDDoc source, int first, int last, const std
   BookmarkFileResult result;
   const char* text = path.c_str();
   PDDoc volatile document = nullptr;
-  ASFileSys volatile fileSys = nullptr;
   ASPathName volatile pathName = nullptr;
   ASErrorCode volatile error = 0;
   bool volatile failed = false;
@@ -97,21 +96,14 @@ BookmarkFileResult SaveBookmarkFile(PDDoc source, int first, int last, const std
     host::PDDocInsertPages(document, -1, source, first - 1, last - first + 1, PDInsertBookmarks,
                            nullptr, nullptr, nullptr, nullptr);
     PruneBelow(host::PDDocGetBookmarkRoot(document), document, host::PDDocGetNumPages(document), 0);
-    fileSys = host::ASGetDefaultFileSys();
-    pathName = host::ASFileSysCreatePathName(fileSys, host::ASAtomFromString("Cstring"), text,
-                                             nullptr);
-    host::PDDocSave(document, PDSaveFull | PDSaveCollectGarbage, pathName, fileSys, nullptr,
-                    nullptr);
+    pathName = NewHostPath(text);
+    host::PDDocSave(document, PDSaveFull | PDSaveCollectGarbage, pathName,
+                    host::ASGetDefaultFileSys(), nullptr, nullptr);
   HOST_HANDLER
     error = HOST_ERRORCODE;
     failed = true;
   HOST_END_HANDLER
-  if (pathName) {
-    HOST_DURING
-      host::ASFileSysReleasePath(fileSys, pathName);
-    HOST_HANDLER
-    HOST_END_HANDLER
-  }
+  ReleaseHostPath(pathName);
   if (document) CloseDocument(document);
   result.saved = !failed;
   if (failed) result.error = HostErrorText(error);
