@@ -55,24 +55,37 @@ void DestroyBookmark(PDBookmark bookmark) {
   HOST_END_HANDLER
 }
 
+// Whether the bookmark, or one below it, leads to a page of the document: only reads.
+bool KeepsAny(PDBookmark bookmark, PDDoc document, ASInt32 pageCount, int depth,
+              CPeriodicPump& pump) {
+  pump.Step();
+  if (LeadsIntoDocument(bookmark, document, pageCount)) return true;
+  // A hostile outline nested past any real one is cut there.
+  if (depth >= 256) return false;
+  std::vector<PDBookmark> children;
+  ListChildren(bookmark, children);
+  for (const PDBookmark child : children) {
+    if (KeepsAny(child, document, pageCount, depth + 1, pump)) return true;
+  }
+  return false;
+}
+
 // Destroys, below `parent`, every bookmark that leads to none of the document's pages
-// and has no descendant that does; answers whether anything below `parent` is kept.
+// and has no descendant that does: each at the top of what goes, so that one call takes
+// a whole branch (the host's outline changes, and is read again, at every destroy).
 // The children are listed before any of them is destroyed, so the walk never follows a
 // link out of a destroyed bookmark.
-bool PruneBelow(PDBookmark parent, PDDoc document, ASInt32 pageCount, int depth) {
+void PruneBelow(PDBookmark parent, PDDoc document, ASInt32 pageCount, int depth,
+                CPeriodicPump& pump) {
   std::vector<PDBookmark> children;
   ListChildren(parent, children);
-  bool keptAny = false;
   for (const PDBookmark child : children) {
-    // A hostile outline nested past any real one is cut there.
-    const bool keptBelow = depth < 256 && PruneBelow(child, document, pageCount, depth + 1);
-    if (keptBelow || LeadsIntoDocument(child, document, pageCount)) {
-      keptAny = true;
-    } else {
+    if (!KeepsAny(child, document, pageCount, depth + 1, pump)) {
       DestroyBookmark(child);
+    } else if (depth < 256) {
+      PruneBelow(child, document, pageCount, depth + 1, pump);
     }
   }
-  return keptAny;
 }
 
 void CloseDocument(PDDoc document) {
@@ -84,7 +97,8 @@ void CloseDocument(PDDoc document) {
 
 }  // namespace
 
-BookmarkFileResult SaveBookmarkFile(PDDoc source, int first, int last, const std::string& path) {
+BookmarkFileResult SaveBookmarkFile(PDDoc source, int first, int last, const std::string& path,
+                                    CPeriodicPump& pump) {
   BookmarkFileResult result;
   const char* text = path.c_str();
   PDDoc volatile document = nullptr;
@@ -95,7 +109,8 @@ BookmarkFileResult SaveBookmarkFile(PDDoc source, int first, int last, const std
     document = host::PDDocCreate();
     host::PDDocInsertPages(document, -1, source, first - 1, last - first + 1, PDInsertBookmarks,
                            nullptr, nullptr, nullptr, nullptr);
-    PruneBelow(host::PDDocGetBookmarkRoot(document), document, host::PDDocGetNumPages(document), 0);
+    PruneBelow(host::PDDocGetBookmarkRoot(document), document, host::PDDocGetNumPages(document), 0,
+               pump);
     pathName = NewHostPath(text);
     host::PDDocSave(document, PDSaveFull | PDSaveCollectGarbage, pathName,
                     host::ASGetDefaultFileSys(), nullptr, nullptr);

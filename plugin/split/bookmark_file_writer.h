@@ -5,6 +5,7 @@
 
 #include <string>
 
+#include "framework/message_pump.h"
 #include "host_types.h"
 
 struct BookmarkFileResult {
@@ -13,5 +14,7 @@ struct BookmarkFileResult {
   std::string error;
 };
 
-// Pages first..last (1-based) of `source` into the file at `path` (a Windows path).
-BookmarkFileResult SaveBookmarkFile(PDDoc source, int first, int last, const std::string& path);
+// Pages first..last (1-based) of `source` into the file at `path` (a Windows path);
+// `pump` keeps the windows alive while the outline is walked.
+BookmarkFileResult SaveBookmarkFile(PDDoc source, int first, int last, const std::string& path,
+                                    CPeriodicPump& pump);

@@ -104,13 +104,14 @@ void CMainDlg::SaveBookmarkFiles(PDDoc source, const std::string& folder,
   size_t saved = 0;
   {
     CPrintingDlg progress(GetSafeHwnd());
+    CPeriodicPump pump(false);
     SetWindowTextA(progress.GetSafeHwnd(), "Saving...");
     for (size_t i = 0; i < files.size(); ++i) {
       if (progress.stopped) break;
       progress.ShowStatus("Saving file " + std::to_string(i + 1) + " of " +
                           std::to_string(files.size()));
       const BookmarkFileResult result =
-          SaveBookmarkFile(source, files[i].first, files[i].last, files[i].path);
+          SaveBookmarkFile(source, files[i].first, files[i].last, files[i].path, pump);
       if (result.saved) {
         ++saved;
         continue;

@@ -64,4 +64,22 @@ if run_case "$here/bookmark-files" long-titles; then
   done
   [ "$count" -eq 5 ] || fail "long-titles: $count files, not 5"
 fi
+# Stop during a long run: some files, each whole, numbered from the first on.
+if LARGE_DOCUMENT=$(large_document); then
+  export LARGE_DOCUMENT
+  mkdir -p "$BOOKMARK_FILES_OUT/stop"
+  if run_case "$here/bookmark-files" stop; then
+    stopped=$(find "$BOOKMARK_FILES_OUT/stop" -name '*.pdf' | wc -l)
+    [ "$stopped" -ge 1 ] && [ "$stopped" -lt 1024 ] ||
+      fail "stop: $stopped files after Stop, not between 1 and 1023"
+    for ((k = 1; k <= stopped; k++)); do
+      file=$(printf '%s/%04d Subsection' "$BOOKMARK_FILES_OUT/stop" "$k")
+      set -- "$file"*.pdf
+      [ -f "$1" ] && qpdf --check "$1" >/dev/null 2>&1 ||
+        fail "stop: file $k is missing or damaged"
+    done
+  fi
+else
+  fail "stop: the large document could not be generated"
+fi
 [ "$failures" -eq 0 ]
