@@ -116,13 +116,12 @@ void CMainDlg::SaveBookmarkFiles(PDDoc source, const std::string& folder,
         ++saved;
         continue;
       }
-      const std::string question =
-          "Can't save to :" + files[i].path + "\n\n" + result.error + "\n\nGo on with the next file?";
+      const std::string failure = "Can't save to :" + files[i].path + "\n\n" + result.error;
+      // After the last file there is nothing to go on with: the failure alone.
       if (i + 1 == files.size()) {
-        MessageBoxA(GetSafeHwnd(), ("Can't save to :" + files[i].path + "\n\n" + result.error).c_str(),
-                    kMessageCaption, MB_OK | MB_ICONEXCLAMATION);
-      } else if (MessageBoxA(GetSafeHwnd(), question.c_str(), kMessageCaption,
-                             MB_YESNO | MB_ICONEXCLAMATION) != IDYES) {
+        MessageBoxA(GetSafeHwnd(), failure.c_str(), kMessageCaption, MB_OK | MB_ICONEXCLAMATION);
+      } else if (MessageBoxA(GetSafeHwnd(), (failure + "\n\nGo on with the next file?").c_str(),
+                             kMessageCaption, MB_YESNO | MB_ICONEXCLAMATION) != IDYES) {
         break;
       }
     }

@@ -40,16 +40,18 @@ bool IsFileDialog(HWND window) {
   return IsDialogClass(window) && FileNameBox(window) && GetDlgItem(window, IDOK);
 }
 
-bool IsFolderDialog(HWND window) {
-  if (!IsDialogClass(window) || IsFileDialog(window) || !GetDlgItem(window, IDOK)) return false;
-  HWND tree = FindWindowExA(window, nullptr, WC_TREEVIEWA, nullptr);
+HWND FolderTree(HWND dialog) {
+  if (HWND tree = FindWindowExA(dialog, nullptr, WC_TREEVIEWA, nullptr)) return tree;
   // The new style puts the tree inside a pane of its own.
-  if (!tree) {
-    for (HWND child = GetWindow(window, GW_CHILD); child && !tree;
-         child = GetWindow(child, GW_HWNDNEXT))
-      tree = FindWindowExA(child, nullptr, WC_TREEVIEWA, nullptr);
+  for (HWND child = GetWindow(dialog, GW_CHILD); child; child = GetWindow(child, GW_HWNDNEXT)) {
+    if (HWND tree = FindWindowExA(child, nullptr, WC_TREEVIEWA, nullptr)) return tree;
   }
-  return tree != nullptr;
+  return nullptr;
+}
+
+bool IsFolderDialog(HWND window) {
+  return IsDialogClass(window) && !IsFileDialog(window) && GetDlgItem(window, IDOK) &&
+         FolderTree(window);
 }
 
 bool IsColourDialog(HWND window) {

@@ -20,6 +20,7 @@ HWND FileNameBox(HWND dialog);
 // The system's folder chooser: a dialog with a tree of folders and an OK button, and
 // no file name box.
 bool IsFolderDialog(HWND window);
+HWND FolderTree(HWND dialog);
 
 // The colour dialog: it has the red, green and blue edit boxes.
 bool IsColourDialog(HWND window);

@@ -144,15 +144,6 @@ void RunAnswerFile(DriverContext& context, const Step& step) {
   WaitUntilClosed(context, dialog, "file dialog");
 }
 
-// The chooser's tree, in its own pane in the new style.
-HWND FolderTree(HWND dialog) {
-  if (HWND tree = FindWindowExA(dialog, nullptr, WC_TREEVIEWA, nullptr)) return tree;
-  for (HWND child = GetWindow(dialog, GW_CHILD); child; child = GetWindow(child, GW_HWNDNEXT)) {
-    if (HWND tree = FindWindowExA(child, nullptr, WC_TREEVIEWA, nullptr)) return tree;
-  }
-  return nullptr;
-}
-
 std::string ItemText(HWND tree, HTREEITEM item) {
   char text[MAX_PATH] = {};
   TVITEMA data{};
