@@ -88,6 +88,13 @@ void PruneBelow(PDBookmark parent, PDDoc document, ASInt32 pageCount, int depth,
   }
 }
 
+// The host asks it between pages while it copies them: the windows stay alive, and
+// Stop is taken between files, so the copy itself is never cancelled.
+ASBool HOSTCALL PumpWhileCopying(void* pump) {
+  static_cast<CPeriodicPump*>(pump)->Step();
+  return false;
+}
+
 void CloseDocument(PDDoc document) {
   HOST_DURING
     host::PDDocClose(document);
@@ -108,18 +115,21 @@ BookmarkFileResult SaveBookmarkFile(PDDoc source, int first, int last, const std
   HOST_DURING
     document = host::PDDocCreate();
     host::PDDocInsertPages(document, -1, source, first - 1, last - first + 1, PDInsertBookmarks,
-                           nullptr, nullptr, nullptr, nullptr);
+                           nullptr, nullptr, &PumpWhileCopying, &pump);
     PruneBelow(host::PDDocGetBookmarkRoot(document), document, host::PDDocGetNumPages(document), 0,
                pump);
     pathName = NewHostPath(text);
     host::PDDocSave(document, PDSaveFull | PDSaveCollectGarbage, pathName,
                     host::ASGetDefaultFileSys(), nullptr, nullptr);
+    // Saving and closing each take the host a while: the windows get their turn between.
+    pump.Step();
   HOST_HANDLER
     error = HOST_ERRORCODE;
     failed = true;
   HOST_END_HANDLER
   ReleaseHostPath(pathName);
   if (document) CloseDocument(document);
+  pump.Step();
   result.saved = !failed;
   if (failed) result.error = HostErrorText(error);
   return result;

@@ -2,7 +2,8 @@
 # "Save selected bookmarks as PDF files...": the files' names, pages, text and outlines
 # read back with qpdf and pdftotext against the source document; an existing name
 # answered No and Yes, a folder that cannot be written to, and long titles in a deep
-# folder. Exits 1 on any failure.
+# folder, titles that are no file names, Stop, and commands refused while it runs.
+# Exits 1 on any failure.
 set -uo pipefail
 here=$(cd "$(dirname "$0")" && pwd)
 : "${TESSALY_BUILD:?TESSALY_BUILD must name the build folder}"
@@ -22,6 +23,14 @@ mkdir -p "$BOOKMARK_FILES_OUT/sample"
 run_case "$here/bookmark-files" sample &&
   { python3 "$oracle" "$sample" "$BOOKMARK_FILES_OUT/sample" "${sample_files[@]}" ||
     fail "sample: the files are not the bookmarks' pages"; }
+
+# Twins keep apart by their numbers; the rest are made legal file names.
+mkdir -p "$BOOKMARK_FILES_OUT/file-names"
+run_case "$here/bookmark-files" file-names &&
+  { python3 "$oracle" "$TESSALY_BUILD/fixtures/file-name-titles.pdf" "$BOOKMARK_FILES_OUT/file-names" \
+      "1-2:001 Notes.pdf" "3-4:002 Notes.pdf" "5-5:003 CON_.pdf" "6-6:004 Bookmark.pdf" \
+      "7-8:005 a_b_c_d__e _q_ __.pdf" "9-10:006 Prn_.txt.pdf" "11-12:007 Tab here.pdf" ||
+    fail "file-names: the files are not the bookmarks' pages under legal names"; }
 
 mkdir -p "$BOOKMARK_FILES_OUT/replace-no"
 echo "kept" >"$BOOKMARK_FILES_OUT/replace-no/002 Chapter 1_ Safety and Regulatory Information.pdf"

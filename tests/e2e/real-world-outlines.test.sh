@@ -90,8 +90,11 @@ PYTHON
     echo "$name: $items bookmarks over $pages pages as qpdf reports them${locale:+ (in $locale)}"
     if [ -n "$export_file" ]; then
       for title in "Prérequis" "Système d'exploitation"; do
-        iconv -f cp1252 -t utf-8 "$export_file" | grep -qF -- "\"$title\"" ||
-          { echo "FAILED: $manual: the export does not hold \"$title\""; failures=$((failures + 1)); }
+        iconv -f cp1252 -t utf-8 "$export_file" | grep -qF -- "\"$title\"" || {
+          echo "FAILED: $manual: the export does not hold \"$title\"; its first lines:"
+          iconv -f cp1252 -t utf-8 "$export_file" | head -5
+          failures=$((failures + 1))
+        }
       done
     fi
   else

@@ -17,6 +17,7 @@
 #include "outline_checks.h"
 #include "pdf/actions.h"
 #include "pdf/destinations.h"
+#include "pdf/outline_copy.h"
 #include "temp_pdf.h"
 
 namespace viewer::pdf {
@@ -356,6 +357,46 @@ TEST_F(DocumentCopyTest, AStopBeforeAPageInsertsNothing) {
   EXPECT_FALSE(to_->qpdf().getRoot().hasKey("/OCProperties"));
   auto saved = Saved();
   EXPECT_EQ(PageObjectCount(*saved), 0);
+}
+
+// A long outline is copied with the caller asked now and then (its windows stay
+// alive), and a stop asked for during that copy still leaves the target as it was.
+TEST_F(DocumentCopyTest, ALongOutlineAsksTheCallerBetweenItems) {
+  QPDF pdf;
+  pdf.emptyPDF();
+  QPDFObjectHandle page = pdf.makeIndirectObject(
+      Parsed("<< /Type /Page /MediaBox [0 0 612 792] /Resources << >> >>"));
+  QPDFPageDocumentHelper(pdf).addPage(QPDFPageObjectHelper(page), false);
+  QPDFObjectHandle root = pdf.makeIndirectObject(Parsed("<< /Type /Outlines >>"));
+  pdf.getRoot().replaceKey("/Outlines", root);
+  constexpr int kItems = 3 * kItemsBetweenCalls + 10;
+  for (int i = 0; i < kItems; ++i) {
+    QPDFObjectHandle dest = Parsed("[null /Fit]");
+    dest.setArrayItem(0, page);
+    Item(pdf, root, "Item " + std::to_string(i), "/Dest", dest);
+  }
+  const std::string path = WriteTempPdf(pdf, "viewer-copy-long");
+  std::unique_ptr<PdfDocument> from = PdfDocument::Open(path);
+  std::remove(path.c_str());
+  PagesToInsert what;
+  what.firstPage = 0;
+  what.count = 1;
+  what.withOutline = true;
+
+  int asked = 0;
+  EXPECT_THROW(InsertPagesFrom(*to_, *from, what,
+                               [&] {
+                                 if (++asked == 3) throw core::HostError(kHostErrGeneral, "stopped");
+                               }),
+               core::HostError);
+  EXPECT_EQ(asked, 3);  // the page, then twice among the items
+  EXPECT_EQ(to_->PageCount(), 0);
+  EXPECT_FALSE(to_->qpdf().getRoot().hasKey("/Outlines"));
+
+  asked = 0;
+  InsertPagesFrom(*to_, *from, what, [&] { ++asked; });
+  EXPECT_EQ(asked, 1 + 3);
+  EXPECT_EQ(to_->Outline().itemCount(), static_cast<size_t>(kItems) + 1);  // and the root
 }
 
 }  // namespace

@@ -15,6 +15,7 @@
 
 #include "core/host_error.h"
 #include "outline_checks.h"
+#include "pdf/actions.h"
 #include "pdf/outline_index.h"
 #include "temp_pdf.h"
 
@@ -122,9 +123,76 @@ class OutlineEditsTest : public ::testing::Test {
     return listing;
   }
 
+  // Every difference between the index the destroys mended and one a new walk of the
+  // document builds, one a line.
+  std::string IndexDifferences() {
+    const OutlineIndex& mended = doc_->Outline();
+    OutlineIndex walked;
+    walked.Build(doc_->qpdf(), doc_->handles());
+    std::string differences;
+    if (mended.itemCount() != walked.itemCount()) {
+      differences += std::to_string(mended.itemCount()) + " items, a new walk finds " +
+                     std::to_string(walked.itemCount()) + "\n";
+    }
+    const auto same = [](const OutlineLink& a, const OutlineLink& b) {
+      return a.state == b.state && (a.state != OutlineLinkState::Item || a.target == b.target);
+    };
+    std::vector<uint32_t> toVisit{walked.root()};
+    while (!toVisit.empty()) {
+      const uint32_t item = toVisit.back();
+      toVisit.pop_back();
+      const OutlineNode* expected = walked.Node(item);
+      const OutlineNode* found = mended.Node(item);
+      if (found == nullptr) {
+        differences += "item " + std::to_string(item) + " is missing\n";
+        continue;
+      }
+      if (!same(found->first, expected->first)) differences += "first of " + std::to_string(item) + "\n";
+      if (!same(found->next, expected->next)) differences += "next of " + std::to_string(item) + "\n";
+      if (found->parent != expected->parent) differences += "parent of " + std::to_string(item) + "\n";
+      if (found->previous != expected->previous) {
+        differences += "previous of " + std::to_string(item) + "\n";
+      }
+      if (expected->first.state == OutlineLinkState::Item) toVisit.push_back(expected->first.target);
+      if (item != walked.root() && expected->next.state == OutlineLinkState::Item) {
+        toVisit.push_back(expected->next.target);
+      }
+    }
+    return differences;
+  }
+
+  // Links item's key to another item's object, making the outline loop.
+  void LinkBack(const std::string& from, const char* key, const std::string& to) {
+    doc_->handles().Object(ItemIndex(from)).replaceKey(key, doc_->handles().Object(ItemIndex(to)));
+    doc_->MarkChanged();
+  }
+
   std::string source_, saved_;
   std::unique_ptr<PdfDocument> doc_;
 };
+
+// A destroy mends the outline's index in place of a new walk; each one must leave it
+// as that walk would find it.
+TEST_F(OutlineEditsTest, EachDestroyLeavesTheIndexAsANewWalkFindsIt) {
+  for (const char* title : {"A2", "A1", "D1a", "B", "A", "D", "C"}) {
+    DestroyOutlineItem(*doc_, ItemIndex(title));
+    EXPECT_EQ(IndexDifferences(), "") << "after " << title;
+  }
+  EXPECT_EQ(doc_->Outline().itemCount(), 1u);  // the root alone
+}
+
+TEST_F(OutlineEditsTest, LinksBackIntoADestroyedBranchLeadNowhere) {
+  LinkBack("D1a", "/Next", "A2");  // a link to an item met before
+  LinkBack("B2", "/First", "A3");
+  EXPECT_EQ(doc_->Outline().Node(ItemIndex("D1a"))->next.state, OutlineLinkState::Bad);
+  EXPECT_EQ(doc_->Outline().Node(ItemIndex("B2"))->first.state, OutlineLinkState::Bad);
+  DestroyOutlineItem(*doc_, ItemIndex("C"));
+  EXPECT_EQ(IndexDifferences(), "");
+  DestroyOutlineItem(*doc_, ItemIndex("A"));
+  EXPECT_EQ(IndexDifferences(), "");
+  EXPECT_EQ(doc_->Outline().Node(ItemIndex("D1a"))->next.state, OutlineLinkState::Absent);
+  EXPECT_EQ(doc_->Outline().Node(ItemIndex("B2"))->first.state, OutlineLinkState::Absent);
+}
 
 TEST_F(OutlineEditsTest, TheOutlineAsBuilt) {
   EXPECT_EQ(SavedOutline(), "A+3{A1 A2 A3-1{A3a}} B-2{B1 B2} C D+2{D1+1{D1a}}");
@@ -135,6 +203,23 @@ TEST_F(OutlineEditsTest, AMiddleChild) {
   DestroyOutlineItem(*doc_, a2);
   EXPECT_FALSE(IsBookmark(a2));
   EXPECT_EQ(SavedOutline(), "A+2{A1 A3-1{A3a}} B-2{B1 B2} C D+2{D1+1{D1a}}");
+}
+
+// What was found through a destroyed bookmark goes with it; what was found through
+// the others stays.
+TEST_F(OutlineEditsTest, TheActionsOfDestroyedBookmarksGoWithThem) {
+  const auto actionOf = [&](const std::string& title) {
+    const uint32_t item = ItemIndex(title);
+    return doc_->handles().IndexOf(OutlineItemAction(doc_->handles().Object(item)), item,
+                                   HandleLink::Action);
+  };
+  const uint32_t a3 = actionOf("A3"), a3a = actionOf("A3a"), a2 = actionOf("A2");
+  ASSERT_TRUE(doc_->handles().Object(a3a).isDictionary());
+  DestroyOutlineItem(*doc_, ItemIndex("A3"));
+  EXPECT_TRUE(doc_->handles().Object(a3).isNull());
+  EXPECT_TRUE(doc_->handles().Object(a3a).isNull());
+  EXPECT_TRUE(doc_->handles().Object(a2).isDictionary());
+  EXPECT_EQ(SavedOutline(), "A+2{A1 A2} B-2{B1 B2} C D+2{D1+1{D1a}}");
 }
 
 TEST_F(OutlineEditsTest, AFirstChild) {

@@ -279,6 +279,22 @@ DocumentSpec LongTitles() {
   return doc;
 }
 
+// Titles that are no file names as they stand: twins, a device name, an empty title,
+// characters no file name may hold, trailing dots and blanks, a control character.
+DocumentSpec FileNameTitles() {
+  DocumentSpec doc = Pages(12);
+  doc.outline = {
+      Bookmark("Notes", 1),
+      Bookmark("Notes", 3, Target::DestArray, {Bookmark("Detail", 4)}),
+      Bookmark("CON", 5),
+      Bookmark("", 6),
+      Bookmark("a<b>c?d*|e \"q\" /\\ .", 7),
+      Bookmark("Prn.txt", 9),
+      Bookmark("Tab\there...  ", 11),
+  };
+  return doc;
+}
+
 // A plan drawing on layers, with bookmarks that switch layers and go to pages.
 DocumentSpec Layered() {
   DocumentSpec doc;
@@ -435,6 +451,7 @@ const std::vector<Fixture>& Fixtures() {
       {"damaged-outlines.pdf", DamagedOutlines},
       {"non-string-titles.pdf", NonStringTitles},
       {"long-titles.pdf", LongTitles},
+      {"file-name-titles.pdf", FileNameTitles},
       {"layered.pdf", Layered},
       {"checking.pdf", Checking},
       {"print-order.pdf", PrintOrder},

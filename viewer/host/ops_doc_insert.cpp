@@ -35,8 +35,9 @@ void CheckStillOpen(PDDoc doc, uint32_t serial) {
 // page not inserted leads to no page of doc: its destination holds null for the page,
 // so PDViewDestIsValid answers false for it and PDViewDestGetAttr raises
 // kHostErrBadParameter, as for the dangling destinations of a damaged document. The
-// cancel procedure is asked before each page is copied; when it answers true nothing
-// is inserted and the call raises. No progress is reported.
+// cancel procedure is asked before each page is copied and after every 256 bookmarks
+// copied; when it answers true nothing is inserted and the call raises. No progress
+// is reported.
 void PDDocInsertPages_Impl(PDDoc doc, ASInt32 mergeAfterThisPage, PDDoc doc2, ASInt32 startPage,
                            ASInt32 numPages, ASUns16 insertFlags, PDProgressMonitor, void*,
                            PDCancelProc cancelProc, void* cancelProcData) {

@@ -43,13 +43,13 @@ void CopyPageLinks(QPDFObjectHandle source, QPDFObjectHandle copy, QPDF& to, Lin
 }  // namespace
 
 void InsertPagesFrom(PdfDocument& to, PdfDocument& from, const PagesToInsert& what,
-                     const std::function<void()>& beforeEachPage) {
+                     const std::function<void()>& meanwhile) {
   CheckRequest(to, from, what);
   QPDF& target = to.qpdf();
   LinkCopier links(from, target);
   std::vector<std::pair<QPDFObjectHandle, QPDFObjectHandle>> pages;  // source, copy
   for (int i = 0; i < what.count; ++i) {
-    if (beforeEachPage) beforeEachPage();
+    if (meanwhile) meanwhile();
     const int index = what.firstPage + i;
     QPDFObjectHandle copy = CopyPageAlone(target, from, index);
     QPDFObjectHandle source = from.Page(index).getObjectHandle();
@@ -58,7 +58,7 @@ void InsertPagesFrom(PdfDocument& to, PdfDocument& from, const PagesToInsert& wh
   }
   for (auto& [source, copy] : pages) CopyPageLinks(source, copy, target, links);
   CopiedOutline outline;
-  if (what.withOutline) outline = CopyOutline(from, target, links);
+  if (what.withOutline) outline = CopyOutline(from, target, links, meanwhile);
   QPDFObjectHandle layers = from.qpdf().getRoot().getKey("/OCProperties");
   const bool takeLayers = layers.isDictionary() && !target.getRoot().hasKey("/OCProperties");
   if (takeLayers) layers = CopyOver(target, layers);

@@ -23,12 +23,13 @@ struct PagesToInsert {
 // the explicit ones they stand for. With withOutline, the whole outline of `from`
 // follows the last top-level item of to's own, also the items that lead to pages not
 // copied. The layers of `from` come along when `to` has none.
-// beforeEachPage runs before each page is copied and may throw to stop: nothing is
+// meanwhile runs before each page is copied and after every kItemsBetweenCalls
+// bookmarks copied, and may throw to stop: nothing is
 // put into `to` until every page is copied, so a stop, or a page qpdf cannot copy,
 // leaves `to` as it was (but for unused objects, which no save writes).
 // Throws core::HostError(kHostErrBadParameter) for `to` being `from`, a range
 // outside `from`, or afterPage outside -1..count-1 of `to`.
 void InsertPagesFrom(PdfDocument& to, PdfDocument& from, const PagesToInsert& what,
-                     const std::function<void()>& beforeEachPage);
+                     const std::function<void()>& meanwhile);
 
 }  // namespace viewer::pdf

@@ -47,6 +47,24 @@ PDObjectRef ObjectHandles::RefOf(uint32_t index) const {
   return core::PackHandle(slot_, index, serial_);
 }
 
+void ObjectHandles::Release(uint32_t index) {
+  constexpr HandleLink kLinks[] = {HandleLink::First, HandleLink::Next, HandleLink::Action,
+                                   HandleLink::Destination, HandleLink::Resolved};
+  std::vector<uint32_t> pending{index};
+  while (!pending.empty()) {
+    const uint32_t from = pending.back();
+    pending.pop_back();
+    if (from >= objects_.size()) continue;
+    objects_[from] = released_;
+    for (const HandleLink link : kLinks) {
+      const auto found = byDerivation_.find(DerivationKey(from, link));
+      if (found == byDerivation_.end()) continue;
+      pending.push_back(found->second);
+      byDerivation_.erase(found);
+    }
+  }
+}
+
 bool ResolveHandle(PDObjectRef ref, HandleTarget* target) {
   core::HandleParts parts;
   if (!core::UnpackHandle(ref, &parts)) return false;

@@ -3,7 +3,8 @@
 // handle, so handles stay few and cheap: an indirect object is known by its object
 // number, a direct one (an action inside an outline item, a destination array inside
 // an action) by the handle it was found through and how. Handles stay valid while the
-// document is open.
+// document is open; a destroyed bookmark's handle, and those found through it, stand
+// for null from then on.
 #pragma once
 
 #include <cstdint>
@@ -45,6 +46,10 @@ class ObjectHandles {
   bool Find(PDObjectRef ref, uint32_t* index) const;
   PDObjectRef RefOf(uint32_t index) const;
   QPDFObjectHandle Object(uint32_t index) const { return objects_[index]; }
+  // Lets go of the object of `index` and of the direct objects found through it, and
+  // through those: a bookmark destroyed takes its action and destination with it, and
+  // their memory is freed then, not all at once when the document closes.
+  void Release(uint32_t index);
   size_t size() const { return objects_.size(); }
 
  private:
@@ -55,6 +60,8 @@ class ObjectHandles {
   std::vector<QPDFObjectHandle> objects_;
   std::unordered_map<uint64_t, uint32_t> byObjectNumber_;
   std::unordered_map<uint64_t, uint32_t> byDerivation_;
+  // What released handles stand for: one null shared by all of them.
+  QPDFObjectHandle released_ = QPDFObjectHandle::newNull();
 };
 
 // A handle resolved to its document and object.

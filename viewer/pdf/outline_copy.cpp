@@ -51,7 +51,8 @@ QPDFObjectHandle CopyItem(QPDFObjectHandle item, QPDF& to, LinkCopier& links) {
 
 }  // namespace
 
-CopiedOutline CopyOutline(PdfDocument& from, QPDF& to, LinkCopier& links) {
+CopiedOutline CopyOutline(PdfDocument& from, QPDF& to, LinkCopier& links,
+                          const std::function<void()>& meanwhile) {
   CopiedOutline result;
   const OutlineIndex& outline = from.Outline();
   if (outline.rootBad()) return result;
@@ -73,6 +74,7 @@ CopiedOutline CopyOutline(PdfDocument& from, QPDF& to, LinkCopier& links) {
   pushChildren(outline.root(), -1);
   int lastTopLevel = -1;
   while (!pending.empty()) {
+    if (meanwhile && !copied.empty() && copied.size() % kItemsBetweenCalls == 0) meanwhile();
     const Pending next = pending.back();
     pending.pop_back();
     QPDFObjectHandle item = handles.Object(next.item);

@@ -4,6 +4,7 @@
 // no page of the copy, for the caller to destroy or keep).
 #pragma once
 
+#include <functional>
 #include <vector>
 
 #include <qpdf/QPDF.hh>
@@ -24,8 +25,12 @@ struct CopiedOutline {
 // The outline of `from` as objects of `to`, its destinations copied by links (after
 // the pages were). Bad links are not followed, so the copy holds no loops; counts
 // are made anew from the items copied, each open or closed as in `from`. Nothing is
-// put into `to`'s outline yet.
-CopiedOutline CopyOutline(PdfDocument& from, QPDF& to, LinkCopier& links);
+// put into `to`'s outline yet. `meanwhile`, when set, is called after every
+// kItemsBetweenCalls items (a long outline is copied with the caller's windows alive);
+// what it throws ends the copy.
+constexpr int kItemsBetweenCalls = 256;
+CopiedOutline CopyOutline(PdfDocument& from, QPDF& to, LinkCopier& links,
+                          const std::function<void()>& meanwhile = {});
 
 // Puts the items after the last top-level item of to's outline (the outline is made
 // when there is none) and counts them in its root.

@@ -82,13 +82,15 @@ void DestroyOutlineItem(PdfDocument& doc, uint32_t item) {
     ancestor = aboveNode != nullptr ? aboveNode->parent : kNoOutlineItem;
   }
 
-  for (uint32_t gone : Subtree(outline, item)) {
+  const std::vector<uint32_t> subtree = Subtree(outline, item);
+  for (uint32_t gone : subtree) {
     QPDFObjectHandle goneObject = handles.Object(gone);
     if (goneObject.isIndirect()) {
       doc.qpdf().replaceObject(goneObject.getObjGen(), QPDFObjectHandle::newNull());
     }
   }
-  doc.MarkChanged();
+  doc.OutlineItemRemoved(item, subtree);
+  for (uint32_t gone : subtree) handles.Release(gone);
 }
 
 }  // namespace viewer::pdf

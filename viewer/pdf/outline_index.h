@@ -8,6 +8,7 @@
 
 #include <cstdint>
 #include <unordered_map>
+#include <vector>
 
 #include <qpdf/QPDF.hh>
 
@@ -34,6 +35,13 @@ struct OutlineNode {
   uint32_t previous = kNoOutlineItem;
 };
 
+// A /First (first) or /Next link of item `from` to an object the walk had reached.
+struct OutlineRepeat {
+  uint32_t from = 0;
+  bool first = false;
+  uint64_t target = 0;  // the object's number and generation
+};
+
 class OutlineIndex {
  public:
   // Walks qpdf's outline, naming its items through handles. A document without
@@ -47,11 +55,18 @@ class OutlineIndex {
   // reach it.
   const OutlineNode* Node(uint32_t item) const;
   size_t itemCount() const { return nodes_.size(); }
+  // Mends the index after `item` and its descendants (`subtree`, the item first) were
+  // taken out, their objects made null and the neighbours linked past them, as a new
+  // walk would find it: a destroy then costs its subtree, not the whole outline.
+  void Remove(uint32_t item, const std::vector<uint32_t>& subtree, ObjectHandles& handles);
 
  private:
   bool rootBad_ = false;
   uint32_t root_ = 0;
   std::unordered_map<uint32_t, OutlineNode> nodes_;
+  // Links found bad because they lead to an item met before: once that item is gone
+  // they lead to null, which is no link at all. Damaged outlines only; mostly empty.
+  std::vector<OutlineRepeat> repeats_;
 };
 
 }  // namespace viewer::pdf

@@ -114,6 +114,14 @@ const OutlineIndex& PdfDocument::Outline() {
   return outline_;
 }
 
+void PdfDocument::OutlineItemRemoved(uint32_t item, const std::vector<uint32_t>& subtree) {
+  const bool current = outlineBuilt_ && outlineRevision_ == revision_;
+  MarkChanged();
+  if (!current) return;
+  outline_.Remove(item, subtree, *handles_);
+  outlineRevision_ = revision_;
+}
+
 const NameTree& PdfDocument::DestinationNames() {
   if (!namesRead_ || namesRevision_ != revision_) {
     QPDFObjectHandle names = qpdf_->getRoot().getKey("/Names");
