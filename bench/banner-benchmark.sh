@@ -79,6 +79,7 @@ printf '%-50s %10s %10s\n' "  to the rebuilt tree" "$(seconds "$rebuilt")" "$(ra
 printf '%-50s %10s %10s\n' "  to the saved document" "$(seconds "$saved")" "$(ratio "$saved" "$qpdf_ms")"
 echo "Longest wait for the dialog to answer input meanwhile: $(probe_wait banners "$marks")"
 echo "Goals: at most 1.5 times qpdf to the saved document; the dialog answers within 100 ms."
+memory_line "$marks" "qpdf --pages" "$(anchor_peak banner-qpdf qpdf --empty --pages "${arguments[@]}" -- "$out/qpdf-with-separators.pdf")"
 echo
 selected=$(span_ms "select: chosen" "select: done" "$marks")
 removed_pages=$(span_ms "remove: chosen" "remove: pages" "$marks")

@@ -42,5 +42,7 @@ printf '  %-44s %10s %10s %8s\n' "$count subsections, one file each" "$(seconds 
   "$(seconds "$qpdf_files")" "$(ratio "$files" "$qpdf_files")"
 echo "  longest wait for input while saving: $(probe_wait files "$marks") (goal: 100 ms)"
 echo "  (goal: at most 1.0 times qpdf; qpdf: $sampled runs timed, scaled to $count)"
+memory_line "$marks" "qpdf --empty --pages, one file" \
+  "$(anchor_peak bookmark-files-qpdf qpdf --empty --pages "$document" "${ranges%% *}" -- "$out/qpdf-file.pdf")"
 [ "$finished" -eq 1 ] || report_early_stop "$out/bookmark-files-errors.txt"
 [ "$finished" -eq 1 ]

@@ -32,8 +32,34 @@ keep_installed_defaults() {
 
 # run_bench_script SCRIPT MARKS ERRORS: runs the UI script over $TESSALY_BENCH_DOCUMENT,
 # its marks into MARKS and its errors into ERRORS; fails when the run stopped early.
+# GNU time's report of the run goes into MARKS.rss, for viewer_peak.
 run_bench_script() {
-  "$bench_root/tests/e2e/run-script.sh" "$1" >"$2" 2>"$3"
+  /usr/bin/time -v -o "$2.rss" "$bench_root/tests/e2e/run-script.sh" "$1" >"$2" 2>"$3"
+}
+
+# peak_mib REPORT: the peak resident set in a report of `/usr/bin/time -v` ("412 MiB"),
+# or - when there is none. Of a process tree it is that of its largest process.
+peak_mib() {
+  awk -F': ' '/Maximum resident set size/ { printf "%.0f MiB", $2 / 1024; found = 1 }
+              END { if (!found) print "-" }' "$1" 2>/dev/null || echo "-"
+}
+
+# viewer_peak MARKS: the peak resident set of the run whose marks are MARKS: that of the
+# viewer, the largest process of its run.
+viewer_peak() { peak_mib "$1.rss"; }
+
+# anchor_peak NAME COMMAND...: runs the anchor command once more under GNU time (its
+# output thrown away) and prints its peak resident set.
+anchor_peak() {
+  local report="$out/$1.rss"
+  /usr/bin/time -v -o "$report" "${@:2}" >/dev/null 2>&1 || true
+  peak_mib "$report"
+}
+
+# memory_line MARKS ANCHOR PEAK: the benchmark's line on memory, the viewer's peak beside
+# the anchor's.
+memory_line() {
+  echo "  peak memory (resident): viewer $(viewer_peak "$1"), $2 $3"
 }
 
 # span_ms FROM TO MARKS: the milliseconds between two marks, or - when one is missing.

@@ -45,5 +45,6 @@ printf '%-46s %10s %10s\n' "" "time" "/ pdfinfo"
 printf '%-46s %10s %10s\n' "\"Find\" A4: click to selected thumbnails" "$(seconds "$find_ms")" \
   "$(ratio "$find_ms" "$pdfinfo_ms")"
 echo "Goal: \"Find\" takes at most 1.0 times pdfinfo."
+memory_line "$marks" "pdfinfo" "$(anchor_peak page-size-pdfinfo pdfinfo -f 1 -l 20000 -box "$document")"
 [ "$finished" -eq 1 ] || report_early_stop "$out/page-size-errors.txt"
 [ "$finished" -eq 1 ]

@@ -60,6 +60,7 @@ printf '%-46s %10s %8s\n' "\"&Tessaly\" to expanded tree, auto expand on" "$(sec
 printf '%-46s %10s\n' "auto expand ticked: tree fully expanded" "$(seconds "$toggle_on")"
 printf '%-46s %10s\n' "auto expand cleared: tree collapsed" "$(seconds "$toggle_off")"
 printf '%-46s %10s\n' "(one look at the expanded state, in the last 3)" "$(seconds "$read_state")"
+memory_line "$marks" "qpdf --json" "$(anchor_peak tree-qpdf qpdf --json --json-key=outlines "$document")"
 [ "$finished" -eq 1 ] || report_early_stop "$out/viewer-errors.txt"
 echo
 echo "Where the time goes (the plug-in's TESSALY_TIMINGS, in the order of: warm-up"

@@ -22,6 +22,8 @@ packages=(
   nsis p7zip-full
   fp-utils-3.2.2
   python3 locales
+  # peak memory in the benchmarks (GNU time)
+  time
   # manuals nobody here wrote, for the real-world outline test
   gnuplot-doc asymptote-doc
   # manuals in French and Japanese, with titles outside ASCII

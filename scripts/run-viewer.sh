@@ -18,6 +18,8 @@ fi
 # another user left behind, never race for a display number; it is gone, its display
 # free again, before this script ends.
 xvfb_dir=$(mktemp -d)
+# There before the server's redirection is, so that the first look finds it.
+: >"$xvfb_dir/display"
 Xvfb -displayfd 3 -screen 0 1280x1024x24 -nolisten tcp 3>"$xvfb_dir/display" 2>"$xvfb_dir/log" &
 xvfb=$!
 stop_xvfb() {
@@ -25,9 +27,13 @@ stop_xvfb() {
   rm -rf "$xvfb_dir"
 }
 trap stop_xvfb EXIT
+display=""
 for ((tries = 0; tries < 200; tries++)); do
-  display=$(tr -dc '0-9' <"$xvfb_dir/display")
-  [ -n "$display" ] && break
+  # The number is whole once its line ends.
+  if [ "$(wc -l <"$xvfb_dir/display")" -ge 1 ]; then
+    display=$(head -n 1 "$xvfb_dir/display" | tr -dc '0-9')
+    break
+  fi
   if ! kill -0 "$xvfb" 2>/dev/null; then
     echo "run-viewer: Xvfb did not start:" >&2
     cat "$xvfb_dir/log" >&2
