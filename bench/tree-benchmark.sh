@@ -2,7 +2,8 @@
 # The tree benchmark: a document of 20000 pages with 16384 bookmarks five levels deep,
 # opened in the plug-in's dialog in the staged viewer, against qpdf's own reading of
 # the same outline (`qpdf --json --json-key=outlines`). Prints both times and their
-# ratio, with "Auto expand bookmark tree (toggle)" off and on, and the plug-in's own
+# ratio: for the first opening right after the document opened (with the longest wait
+# for input), with "Auto expand bookmark tree (toggle)" off and on, and the plug-in's own
 # phase timings (TESSALY_TIMINGS) to show where the time goes. A benchmark: it judges
 # nothing and fails only when it cannot run.
 #   TESSALY_BUILD=build bench/tree-benchmark.sh [--named]
@@ -45,6 +46,7 @@ run_bench_script "$here/tree-benchmark.tvs" "$marks" "$out/viewer-errors.txt" ||
 
 span() { span_ms "$1" "$2" "$marks"; }
 
+first_open=$(span "first open: chosen" "first open: filled")
 open_off=$(span "open off: chosen" "open off: filled")
 toggle_on=$(span "toggle on: clicked" "toggle on: expanded")
 read_state=$(span "toggle on: expanded" "expanded state read")
@@ -55,15 +57,19 @@ pages=$(qpdf --show-npages "$document")
 echo "Tree benchmark: $(basename "$document"), $pages pages, 16384 bookmarks five levels deep"
 printf '%-46s %10s\n' "qpdf --json --json-key=outlines (best of 3)" "$(seconds "$qpdf_ms")"
 printf '%-46s %10s %8s\n' "" "time" "/ qpdf"
+printf '%-46s %10s %8s\n' "first \"&Tessaly\" after opening, to filled tree" "$(seconds "$first_open")" "$(ratio "$first_open" "$qpdf_ms")"
+printf '%-46s %10s\n' "  longest wait for input meanwhile" "$(probe_wait "first open" "$marks")"
 printf '%-46s %10s %8s\n' "\"&Tessaly\" to filled tree, auto expand off" "$(seconds "$open_off")" "$(ratio "$open_off" "$qpdf_ms")"
 printf '%-46s %10s %8s\n' "\"&Tessaly\" to expanded tree, auto expand on" "$(seconds "$open_on")" "$(ratio "$open_on" "$qpdf_ms")"
-printf '%-46s %10s\n' "auto expand ticked: tree fully expanded" "$(seconds "$toggle_on")"
+printf '%-46s %10s %8s\n' "auto expand ticked: tree fully expanded" "$(seconds "$toggle_on")" "$(ratio "$toggle_on" "$qpdf_ms")"
 printf '%-46s %10s\n' "auto expand cleared: tree collapsed" "$(seconds "$toggle_off")"
 printf '%-46s %10s\n' "(one look at the expanded state, in the last 3)" "$(seconds "$read_state")"
+echo "Goals: the first opening at most 0.5 times qpdf with input answered within 100 ms;"
+echo "auto expand ticked to the expanded tree at most 0.3 times qpdf."
 memory_line "$marks" "qpdf --json" "$(anchor_peak tree-qpdf qpdf --json --json-key=outlines "$document")"
 [ "$finished" -eq 1 ] || report_early_stop "$out/viewer-errors.txt"
 echo
-echo "Where the time goes (the plug-in's TESSALY_TIMINGS, in the order of: warm-up"
+echo "Where the time goes (the plug-in's TESSALY_TIMINGS, in the order of: first"
 echo "opening, opening with auto expand off, tick, opening with it on, clear):"
 if [ -s "$timings" ]; then
   sed 's/^/  /' "$timings"
