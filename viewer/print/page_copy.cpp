@@ -66,10 +66,13 @@ std::shared_ptr<QPDF> ReadAsShown(pdf::PdfDocument& doc, std::string& bytes) {
 }
 
 void CopyPages(QPDF& source, QPDF& copy, int firstPage, int lastPage, int copies) {
-  QPDFPageDocumentHelper sourcePages(source);
   QPDFPageDocumentHelper copyPages(copy);
-  const std::vector<QPDFPageObjectHelper> pages = sourcePages.getAllPages();
-  for (int i = firstPage; i <= lastPage; ++i) copyPages.addPage(pages[static_cast<size_t>(i)], false);
+  // qpdf's own list of the source's pages, read once per source: a helper for every
+  // page of a long document at every job would cost more than the job's own pages.
+  const std::vector<QPDFObjectHandle>& pages = source.getAllPages();
+  for (int i = firstPage; i <= lastPage; ++i) {
+    copyPages.addPage(QPDFPageObjectHelper(pages[static_cast<size_t>(i)]), false);
+  }
   if (copies < 2) return;
   // A page object stands only once in a page tree: later runs are shallow copies that
   // share the first run's contents and resources.
