@@ -32,7 +32,7 @@ keep_installed_defaults() {
 
 # run_bench_script SCRIPT MARKS ERRORS: runs the UI script over $TESSALY_BENCH_DOCUMENT,
 # its marks into MARKS and its errors into ERRORS; fails when the run stopped early.
-# GNU time's report of the run goes into MARKS.rss, for viewer_peak.
+# GNU time's report of the run goes into MARKS.rss, for memory_line.
 run_bench_script() {
   /usr/bin/time -v -o "$2.rss" "$bench_root/tests/e2e/run-script.sh" "$1" >"$2" 2>"$3"
 }
@@ -44,10 +44,6 @@ peak_mib() {
               END { if (!found) print "-" }' "$1" 2>/dev/null || echo "-"
 }
 
-# viewer_peak MARKS: the peak resident set of the run whose marks are MARKS: that of the
-# viewer, the largest process of its run.
-viewer_peak() { peak_mib "$1.rss"; }
-
 # anchor_peak NAME COMMAND...: runs the anchor command once more under GNU time (its
 # output thrown away) and prints its peak resident set.
 anchor_peak() {
@@ -56,10 +52,11 @@ anchor_peak() {
   peak_mib "$report"
 }
 
-# memory_line MARKS ANCHOR PEAK: the benchmark's line on memory, the viewer's peak beside
-# the anchor's.
+# memory_line MARKS [ANCHOR PEAK]: the benchmark's line on memory: the peak of the run
+# whose marks are MARKS (that of the viewer, the largest process of its run), beside the
+# anchor's where there is one.
 memory_line() {
-  echo "  peak memory (resident): viewer $(viewer_peak "$1"), $2 $3"
+  echo "  peak memory (resident): viewer $(peak_mib "$1.rss")${2:+, $2 $3}"
 }
 
 # span_ms FROM TO MARKS: the milliseconds between two marks, or - when one is missing.

@@ -52,7 +52,7 @@ row "expanded tree: Select all" "expanded all" "expanded: select all" plain
 row "expanded tree: Select all cleared" "expanded none" "expanded: select all cleared"
 row "expanded tree: Select bookmark level: 1" "expanded level" "expanded: level 1"
 row "expanded tree: text in every label" "expanded text" "expanded: text"
-echo "  peak memory (resident): viewer $(viewer_peak "$marks") (no anchor: nothing else ticks boxes)"
+memory_line "$marks"
 if [ "$finished" -eq 0 ] || [ "$plain_finished" -eq 0 ]; then
   report_early_stop "$out/selection-errors.txt" "$out/selection-plain-errors.txt"
 fi

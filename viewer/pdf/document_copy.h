@@ -24,9 +24,9 @@ struct PagesToInsert {
 // follows the last top-level item of to's own, also the items that lead to pages not
 // copied. The layers of `from` come along when `to` has none.
 // meanwhile runs before each page is copied and after every kItemsBetweenCalls
-// bookmarks copied, and may throw to stop: nothing is
-// put into `to` until every page is copied, so a stop, or a page qpdf cannot copy,
-// leaves `to` as it was (but for unused objects, which no save writes).
+// bookmarks copied, and may throw to stop: nothing is put into `to` until everything
+// is copied, so a stop, or a page qpdf cannot copy, leaves `to` as it was (but for
+// unused objects, which no save writes).
 // Throws core::HostError(kHostErrBadParameter) for `to` being `from`, a range
 // outside `from`, or afterPage outside -1..count-1 of `to`.
 void InsertPagesFrom(PdfDocument& to, PdfDocument& from, const PagesToInsert& what,

@@ -89,7 +89,7 @@ void DestroyOutlineItem(PdfDocument& doc, uint32_t item) {
       doc.qpdf().replaceObject(goneObject.getObjGen(), QPDFObjectHandle::newNull());
     }
   }
-  doc.OutlineItemRemoved(item, subtree);
+  doc.OutlineItemRemoved(subtree);
   for (uint32_t gone : subtree) handles.Release(gone);
 }
 

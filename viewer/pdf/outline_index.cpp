@@ -4,13 +4,10 @@
 #include <utility>
 #include <vector>
 
+#include "pdf/object_key.h"
+
 namespace viewer::pdf {
 namespace {
-
-uint64_t ObjectKey(const QPDFObjGen& og) {
-  return (static_cast<uint64_t>(static_cast<uint32_t>(og.getObj())) << 32) |
-         static_cast<uint32_t>(og.getGen());
-}
 
 class Walk {
  public:
@@ -97,10 +94,10 @@ void OutlineIndex::Build(QPDF& qpdf, ObjectHandles& handles) {
   walk.Run(root_);
 }
 
-void OutlineIndex::Remove(uint32_t item, const std::vector<uint32_t>& subtree,
-                          ObjectHandles& handles) {
-  const auto found = nodes_.find(item);
-  if (found == nodes_.end() || item == root_) return;
+void OutlineIndex::Remove(const std::vector<uint32_t>& subtree, ObjectHandles& handles) {
+  if (subtree.empty()) return;
+  const auto found = nodes_.find(subtree.front());
+  if (found == nodes_.end() || subtree.front() == root_) return;
   const OutlineNode gone = found->second;
   // A bad /Next stays behind with the item: the one before it then has no next.
   const OutlineLink next =

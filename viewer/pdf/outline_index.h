@@ -55,10 +55,10 @@ class OutlineIndex {
   // reach it.
   const OutlineNode* Node(uint32_t item) const;
   size_t itemCount() const { return nodes_.size(); }
-  // Mends the index after `item` and its descendants (`subtree`, the item first) were
+  // Mends the index after an item and its descendants (`subtree`, the item first) were
   // taken out, their objects made null and the neighbours linked past them, as a new
   // walk would find it: a destroy then costs its subtree, not the whole outline.
-  void Remove(uint32_t item, const std::vector<uint32_t>& subtree, ObjectHandles& handles);
+  void Remove(const std::vector<uint32_t>& subtree, ObjectHandles& handles);
 
  private:
   bool rootBad_ = false;

@@ -114,11 +114,11 @@ const OutlineIndex& PdfDocument::Outline() {
   return outline_;
 }
 
-void PdfDocument::OutlineItemRemoved(uint32_t item, const std::vector<uint32_t>& subtree) {
+void PdfDocument::OutlineItemRemoved(const std::vector<uint32_t>& subtree) {
   const bool current = outlineBuilt_ && outlineRevision_ == revision_;
   MarkChanged();
   if (!current) return;
-  outline_.Remove(item, subtree, *handles_);
+  outline_.Remove(subtree, *handles_);
   outlineRevision_ = revision_;
 }
 

@@ -98,9 +98,9 @@ class PdfDocument {
   // revision, so what was read from it is read again.
   unsigned revision() const { return revision_; }
   void MarkChanged() { ++revision_; }
-  // A change that took `item` and its descendants (`subtree`) out of the outline: the
-  // outline's index, when current, is mended rather than built again.
-  void OutlineItemRemoved(uint32_t item, const std::vector<uint32_t>& subtree);
+  // A change that took an item and its descendants (`subtree`, the item first) out of
+  // the outline: the outline's index, when current, is mended rather than built again.
+  void OutlineItemRemoved(const std::vector<uint32_t>& subtree);
   // The page's content or resources changed: views of it render again, but nothing read
   // from the structure (page indexes, outline) has to be read again, so drawing on a
   // page costs the same in a document of any size.
