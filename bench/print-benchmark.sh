@@ -16,7 +16,9 @@ export TESSALY_SPOOL="$out/print-spool"
 rm -rf "$TESSALY_SPOOL"
 marks="$out/print-marks.txt"
 export TESSALY_BENCH_DOCUMENT="$document"
-export TESSALY_TIMINGS=""
+# The plug-in's own account of each "&Print": its host print calls, its progress windows.
+export TESSALY_TIMINGS="$out/print-timings.txt"
+rm -f "$TESSALY_TIMINGS"
 finished=1
 run_bench_script "$here/print-benchmark.tvs" "$marks" "$out/print-errors.txt" || finished=0
 
@@ -64,6 +66,10 @@ printf '  %-48s %10s %10s %8s\n' "  beside a plain copy (qpdf DOC OUT)" "" \
   "$(seconds "$qpdf_copy")" "$(ratio "$whole" "$qpdf_copy")"
 echo "  (the plug-in: one spool file per job, from the click on \"&Print\" to the last"
 echo "  job's file; qpdf --empty --pages per job: $sampled runs timed, scaled to $separate_jobs)"
+# The separate run's line: "print jobs=N print=Xms progress=Yms list=Zms total=Tms".
+if job_timing=$(grep "^print jobs=$separate_jobs " "$TESSALY_TIMINGS" 2>/dev/null | tail -n 1); then
+  echo "  where the $separate_jobs jobs' time went, in the plug-in: ${job_timing#print }"
+fi
 echo "  goals: the whole document at most 1.0 times the plain copy; the $separate_jobs jobs at"
 echo "  most 5 times the one-file run"
 memory_line "$marks" "qpdf --empty --pages 1-z" \

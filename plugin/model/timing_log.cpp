@@ -20,6 +20,14 @@ std::string FormatBuildTiming(const BuildTiming& t) {
   return line;
 }
 
+std::string FormatPrintTiming(const PrintTiming& t) {
+  char line[256];
+  std::snprintf(line, sizeof line,
+                "print jobs=%d print=%.1fms progress=%.1fms list=%.1fms total=%.1fms", t.jobs,
+                t.printMs, t.progressMs, t.listMs, t.totalMs);
+  return line;
+}
+
 std::string FormatClearTiming(const ClearTiming& t) {
   char line[256];
   std::snprintf(line, sizeof line, "clear items=%d delete=%.1fms pump=%.1fms pumps=%d", t.items,

@@ -58,7 +58,17 @@ struct RefreshTiming {
   int ticked = 0;
 };
 
+// A "&Print" run: where a job's fixed cost goes.
+struct PrintTiming {
+  int jobs = 0;             // host print calls
+  double printMs = 0;       // inside them
+  double progressMs = 0;    // the progress windows: creating, showing, pumping, closing
+  double listMs = 0;        // working out the ranges
+  double totalMs = 0;
+};
+
 std::string FormatBuildTiming(const BuildTiming& timing);
+std::string FormatPrintTiming(const PrintTiming& timing);
 std::string FormatChecksTiming(const ChecksTiming& timing);
 std::string FormatRefreshTiming(const RefreshTiming& timing);
 std::string FormatClearTiming(const ClearTiming& timing);

@@ -18,6 +18,7 @@
 #include "print/index_pdf_writer.h"
 #include "print/print_list.h"
 #include "page_size_table.h"
+#include "printing_dlg.h"
 #include "settings/print_settings.h"
 #include "settings/setup_dlg.h"
 #include "thumbnail_selection.h"
@@ -120,9 +121,11 @@ class CMainDlg : public CDialog {
   // Printing.
   // The ranges of the ticked bookmarks, then the index when asked.
   void PrintJob();
-  // Prints pages first..last (1-based) of the active document; true if the job may
-  // go on (printed, not stopped).
-  bool PrintPageRange(int first, int last, bool interactive);
+  // Prints pages first..last (1-based) of the active document, in the job's progress
+  // window (opened here with the first range); true if the job may go on (printed,
+  // not stopped). Adds the call's time to `timing`.
+  bool PrintPageRange(std::optional<CPrintingDlg>& progress, int first, int last,
+                      bool interactive, PrintTiming& timing);
   // Opens the index file as a document, prints its pages and closes it.
   bool PrintIndexFile(const std::string& path, int pageCount);
   // A PDF file (Windows path) in a host document window; null, after telling the user.

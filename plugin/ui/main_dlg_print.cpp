@@ -4,12 +4,15 @@
 #include <windows.h>
 
 #include <cstdio>
+#include <optional>
 #include <string>
 
+#include "framework/stopwatch.h"
 #include "host/guarded_calls.h"
 #include "host/print_notification.h"
 #include "main_dlg.h"
 #include "model/ansi_text.h"
+#include "model/timing_log.h"
 #include "print/index_layout.h"
 #include "print/print_list.h"
 #include "print/print_params.h"
@@ -47,6 +50,8 @@ void CMainDlg::OnPrint() {
 void CMainDlg::PrintJob() {
   printNotified = false;
   const bool interactive = silentPrint == 0;
+  const CStopwatch whole;
+  PrintTiming timing;
   // The job's own list: nothing run by the pump can change or free it.
   PrintList printList;
   {
@@ -57,16 +62,21 @@ void CMainDlg::PrintJob() {
     // A layered document prints each bookmark as it stands, after its own action.
     if (!printList.layered) TidyPrintList(printList, setup.sepBookmarks != 0);
   }
+  timing.listMs = whole.ElapsedMs();
 
   if (setup.indexOnly) {
     printNotified = true;
   } else {
+    // One progress window for all the ranges, opened with the first.
+    std::optional<CPrintingDlg> progress;
     for (const PrintRange& row : printList.rows) {
       if (row.Dead()) continue;
       if (printList.layered) PerformAction(ActiveDocument(), row.action);
-      if (!PrintPageRange(row.first, row.last, interactive)) break;
+      if (!PrintPageRange(progress, row.first, row.last, interactive, timing)) break;
     }
   }
+  timing.totalMs = whole.ElapsedMs();
+  if (TimingLogEnabled()) AppendTimingLine(FormatPrintTiming(timing));
 
   if (printIndex && printNotified) {
     const std::string path = IndexFilePath();
@@ -84,7 +94,9 @@ void CMainDlg::PrintJob() {
   }
 }
 
-bool CMainDlg::PrintPageRange(int first, int last, bool interactive) {
+bool CMainDlg::PrintPageRange(std::optional<CPrintingDlg>& progress, int first, int last,
+                              bool interactive, PrintTiming& timing) {
+  const CStopwatch call;
   const AVDoc doc = ActiveDocument();
   if (!doc) {
     AlertNote("Get Active document error");
@@ -92,12 +104,16 @@ bool CMainDlg::PrintPageRange(int first, int last, bool interactive) {
   }
   PrintParameters parameters;
   FillPrintParameters(parameters, interactive, first - 1, last - 1);
-  CPrintingDlg progress(GetSafeHwnd());
+  if (!progress) progress.emplace(GetSafeHwnd());
   char range[32];
   std::snprintf(range, sizeof range, "%d - %d", first, last);
-  progress.ShowStatus(range);
-  if (!PrintDocumentPages(doc, &parameters.record)) return false;
-  return !progress.stopped && printNotified;
+  progress->ShowStatus(range);
+  const CStopwatch printing;
+  const bool printed = PrintDocumentPages(doc, &parameters.record);
+  ++timing.jobs;
+  timing.printMs += printing.ElapsedMs();
+  timing.progressMs += call.ElapsedMs() - printing.ElapsedMs();
+  return printed && !progress->stopped && printNotified;
 }
 
 bool CMainDlg::PrintIndexFile(const std::string& path, int pageCount) {

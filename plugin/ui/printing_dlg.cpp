@@ -7,12 +7,15 @@ BEGIN_MESSAGE_MAP(CPrintingDlg)
   ON_COMMAND(IDC_STOP, OnStop)
 END_MESSAGE_MAP()
 
-CPrintingDlg::CPrintingDlg(HWND parent) : CDialog(IDD_PRINTING) { Create(parent); }
+CPrintingDlg::CPrintingDlg(HWND parent) : CDialog(IDD_PRINTING), parent_(parent) {
+  Create(parent);
+}
 
 CPrintingDlg::~CPrintingDlg() { DestroyWindow(); }
 
 BOOL CPrintingDlg::OnInitDialog() {
   stopped = false;
+  drawn_ = false;
   return CDialog::OnInitDialog();
 }
 
@@ -22,8 +25,14 @@ void CPrintingDlg::DoDataExchange(CDataExchange& dx) {
 
 void CPrintingDlg::ShowStatus(const std::string& text) {
   statusText = text;
+  if (!GetSafeHwnd() && !stopped) Create(parent_);
   UpdateData(false);
+  if (drawn_) {
+    pump_.Step();
+    return;
+  }
   PumpMessages();
+  drawn_ = true;
 }
 
 void CPrintingDlg::OnStop() {

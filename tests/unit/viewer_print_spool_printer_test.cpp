@@ -4,6 +4,7 @@
 
 #include <gtest/gtest.h>
 
+#include <fcntl.h>
 #include <sys/stat.h>
 #include <unistd.h>
 
@@ -75,6 +76,35 @@ TEST_F(SpoolPrinterTest, ContinuesAfterTheHighestJobPresent) {
   ASSERT_EQ(mkdir(spool.c_str(), 0777), 0);
   std::ofstream(spool + "/job-0007.pdf") << "old";
   EXPECT_EQ(SpoolJob(*doc_, 0, 0, 1, spool), spool + "/job-0008.pdf");
+}
+
+// Another printer's jobs in the folder between two of ours: a job file with our next
+// number is never overwritten, even when the folder's time did not move on (a change
+// within the clock's tick, set here), and a folder changed since our last job is read
+// again (its time set apart, as a later change leaves it).
+TEST_F(SpoolPrinterTest, NumbersAroundJobsWrittenByOthers) {
+  const std::string spool = root_ + "/spool";
+  EXPECT_EQ(SpoolJob(*doc_, 0, 0, 1, spool), spool + "/job-0001.pdf");
+  struct stat afterFirst {};
+  ASSERT_EQ(stat(spool.c_str(), &afterFirst), 0);
+  std::ofstream(spool + "/job-0002.pdf") << "someone else's";
+  const timespec sameTick[2] = {{0, UTIME_OMIT}, afterFirst.st_mtim};
+  ASSERT_EQ(utimensat(AT_FDCWD, spool.c_str(), sameTick, 0), 0);
+  EXPECT_EQ(SpoolJob(*doc_, 0, 0, 1, spool), spool + "/job-0003.pdf");
+  EXPECT_EQ(Read(spool + "/job-0002.pdf"), "someone else's");
+
+  std::ofstream(spool + "/job-0009.pdf") << "someone else's";
+  const timespec later[2] = {{0, UTIME_OMIT}, {2000000000, 0}};
+  ASSERT_EQ(utimensat(AT_FDCWD, spool.c_str(), later, 0), 0);
+  EXPECT_EQ(SpoolJob(*doc_, 0, 0, 1, spool), spool + "/job-0010.pdf");
+
+  for (const char* name : {"job-0001.pdf", "job-0002.pdf", "job-0003.pdf", "job-0009.pdf",
+                           "job-0010.pdf"}) {
+    ASSERT_EQ(std::remove((spool + "/" + name).c_str()), 0);
+  }
+  const timespec laterStill[2] = {{0, UTIME_OMIT}, {2000000100, 0}};
+  ASSERT_EQ(utimensat(AT_FDCWD, spool.c_str(), laterStill, 0), 0);
+  EXPECT_EQ(SpoolJob(*doc_, 0, 0, 1, spool), spool + "/job-0001.pdf");
 }
 
 TEST_F(SpoolPrinterTest, LeavesNoPartialFileBehind) {
