@@ -32,23 +32,18 @@ class Unsupported(Exception):
 
 
 def qpdf_json(path, key):
-    out = subprocess.run(["qpdf", "--json", "--json-key=" + key, path],
-                         check=True, capture_output=True).stdout
-    return json.loads(out)[key]
+    run = subprocess.run(["qpdf", "--json", "--json-key=" + key, path], capture_output=True)
+    # 3 is qpdf's "succeeded with warnings".
+    if run.returncode not in (0, 3):
+        raise Unsupported("qpdf --json fails: " + run.stderr.decode(errors="replace")[:200])
+    return json.loads(run.stdout)[key]
 
 
-HOST_ENCODING = "cp1252"
-
-
-def shown_title(text):
+def shown_title(text, encoding):
     """The title as the tree shows it, from the text qpdf decoded: control characters
-    as blanks, in the host's encoding, "?" for what it lacks."""
+    as blanks, in the host's encoding (a Python codec), "?" for what it lacks."""
     blanked = "".join(" " if ord(c) < 0x20 or 0x7F <= ord(c) <= 0x9F else c for c in text)
-    return blanked.encode(HOST_ENCODING, errors="replace")
-
-
-def title_of(outline):
-    return shown_title(outline["title"])
+    return blanked.encode(encoding, errors="replace")
 
 
 def first_page(outline, page_of_object):
@@ -63,7 +58,7 @@ def first_page(outline, page_of_object):
                       % (outline["title"], outline["dest"]))
 
 
-def entries_of(path, outlines, page_of_object):
+def entries_of(outlines, page_of_object, encoding):
     entries = []
 
     def visit(items, level):
@@ -71,7 +66,7 @@ def entries_of(path, outlines, page_of_object):
             if len(entries) >= CAPACITY or level > DEEPEST:
                 raise Unsupported("outline beyond %d bookmarks or %d levels"
                                   % (CAPACITY, DEEPEST))
-            entries.append({"level": level, "title": title_of(item),
+            entries.append({"level": level, "title": shown_title(item["title"], encoding),
                             "first": first_page(item, page_of_object)})
             visit(item["kids"], level + 1)
 
@@ -79,7 +74,19 @@ def entries_of(path, outlines, page_of_object):
     return entries
 
 
+def bookmarks(path, encoding):
+    """The bookmarks of the outline qpdf reads, in pre-order, each {level, title, first,
+    last}, and the document's page count."""
+    pages = qpdf_json(path, "pages")
+    page_of_object = {page["object"]: page["pageposfrom1"] for page in pages}
+    entries = entries_of(qpdf_json(path, "outlines"), page_of_object, encoding)
+    set_ranges(entries, len(pages))
+    return entries, len(pages)
+
+
 def set_ranges(entries, page_count):
+    """A bookmark runs to the page before the next bookmark at its own or a shallower
+    level, never ending before its first page; with no such bookmark, to the end."""
     for i, entry in enumerate(entries):
         entry["last"] = page_count
         for later in entries[i + 1:]:
@@ -121,7 +128,7 @@ def normalised(text):
     return re.sub(r"[^a-z0-9]", "", text.lower())
 
 
-def check_pages(path, entries, count):
+def check_pages(path, entries, count, encoding):
     if not entries or count <= 0:
         return
     step = max(1, len(entries) // count)
@@ -130,34 +137,31 @@ def check_pages(path, entries, count):
         page_text = subprocess.run(
             ["pdftotext", "-f", str(entry["first"]), "-l", str(entry["first"]), path, "-"],
             check=True, capture_output=True).stdout.decode("utf-8", "replace")
-        if normalised(entry["title"].decode(HOST_ENCODING)) not in normalised(page_text):
+        if normalised(entry["title"].decode(encoding)) not in normalised(page_text):
             misses.append("%r is not on page %d" % (entry["title"], entry["first"]))
     if misses:
         raise Unsupported("first pages do not match the page text: " + "; ".join(misses))
 
 
 def main(argv):
-    global HOST_ENCODING
+    encoding = "cp1252"
     if len(argv) >= 3 and argv[-2] == "--encoding":
-        HOST_ENCODING = argv[-1]
+        encoding = argv[-1]
         argv = argv[:-2]
     if len(argv) not in (3, 5) or (len(argv) == 5 and argv[3] != "--check-pages"):
         print(__doc__.strip().splitlines()[2].strip(), file=sys.stderr)
         return 2
     path, listing = argv[1], argv[2]
-    pages = qpdf_json(path, "pages")
-    page_of_object = {page["object"]: page["pageposfrom1"] for page in pages}
     try:
-        entries = entries_of(path, qpdf_json(path, "outlines"), page_of_object)
-        set_ranges(entries, len(pages))
+        entries, page_count = bookmarks(path, encoding)
         if len(argv) == 5:
-            check_pages(path, entries, int(argv[4]))
+            check_pages(path, entries, int(argv[4]), encoding)
     except Unsupported as e:
         print("outline_oracle: %s: %s" % (path, e), file=sys.stderr)
         return 1
     with open(listing, "wb") as out:
         out.write(tree_listing(entries))
-    print("%d %d" % (len(pages), len(entries)))
+    print("%d %d" % (page_count, len(entries)))
     return 0
 
 

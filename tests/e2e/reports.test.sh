@@ -1,8 +1,9 @@
 #!/usr/bin/env bash
 # The reports and exports of the sample with two chapters ticked, their thumbnails
 # selected and the US Letter pages found, compared byte for byte with files worked out
-# from the tree the script saved (report_oracle.py); the exports read back with a CSV
-# reader; the refusals, "Invalid Filename", and imports of page-number files.
+# from the sample's own outline (report_oracle.py), as is the tree the script saved; the
+# exports read back with a CSV reader; the refusals, "Invalid Filename", and imports of
+# page-number files.
 set -uo pipefail
 here=$(cd "$(dirname "$0")" && pwd)
 : "${TESSALY_BUILD:?TESSALY_BUILD must name the build folder}"
@@ -22,7 +23,7 @@ printf '5\r\n  7 apples\r\n9' >"$REPORTS_OUT/numbers.txt"
 run_case "$here/reports" reports
 [ -e "$REPORTS_OUT/refused.txt" ] && fail "a thumbnail report wrote a file before any thumbnails were selected"
 if [ -f "$REPORTS_OUT/sample.tree" ]; then
-  check_report_files "" "$REPORTS_OUT" "$REPORTS_OUT/sample.tree" "$letter" "${chapters[@]}"
+  check_report_files "" "$REPORTS_OUT" "$REPORTS_OUT/sample.tree" "$sample" "$letter" "${chapters[@]}"
 fi
 run_case "$here/reports" thumbnails-again
 if [ -f "$REPORTS_OUT/thumbnails-again.txt" ]; then
