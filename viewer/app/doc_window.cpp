@@ -20,8 +20,6 @@ std::vector<DocWindow*>& LiveDocs() {
 }
 
 // The document's objects are read ahead in slices this short, so input never waits long.
-constexpr UINT_PTR kReadAheadTimer = 1;
-constexpr UINT kReadAheadPauseMs = 1;
 constexpr int kReadAheadSliceMs = 15;
 
 }  // namespace
@@ -92,14 +90,6 @@ LRESULT DocWindow::Handle(UINT message, WPARAM wParam, LPARAM lParam) {
     case WM_CREATE:
       pageView_.Create(hwnd_);
       thumbnails_.Create(hwnd_);
-      SetTimer(hwnd_, kReadAheadTimer, kReadAheadPauseMs, nullptr);
-      break;
-    case WM_TIMER:
-      // Timer messages come only when no input waits, so reading ahead takes idle time.
-      if (wParam == kReadAheadTimer) {
-        if (pdf_->ReadAhead(kReadAheadSliceMs)) KillTimer(hwnd_, kReadAheadTimer);
-        return 0;
-      }
       break;
     case WM_SIZE:
       Layout();
@@ -114,6 +104,15 @@ LRESULT DocWindow::Handle(UINT message, WPARAM wParam, LPARAM lParam) {
       break;
   }
   return DefMDIChildProcA(hwnd_, message, wParam, lParam);
+}
+
+bool DocWindow::ReadAheadWhileIdle() {
+  for (DocWindow* doc : LiveDocs()) {
+    if (doc->readAhead_) continue;
+    doc->readAhead_ = doc->pdf_->ReadAhead(kReadAheadSliceMs);
+    return true;
+  }
+  return false;
 }
 
 void DocWindow::Layout() {

@@ -68,6 +68,10 @@ class DocWindow {
   // Closes the window; the object is gone afterwards.
   void Close();
 
+  // Reads a slice of some open document's objects ahead, while the viewer's own loop
+  // has nothing else to do; false once every document is read.
+  static bool ReadAheadWhileIdle();
+
  private:
   DocWindow();
   static LRESULT CALLBACK WindowProc(HWND hwnd, UINT message, WPARAM wParam, LPARAM lParam);
@@ -80,6 +84,7 @@ class DocWindow {
   PageView pageView_;
   ThumbnailPane thumbnails_;
   bool thumbnailsShown_ = false;
+  bool readAhead_ = false;  // every object read
   std::vector<int> thumbnailSelection_;
   // The same pages, to answer "is it selected" at once in selections of thousands.
   std::unordered_set<int> thumbnailSelected_;

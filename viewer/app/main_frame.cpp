@@ -7,6 +7,7 @@
 #include <string>
 
 #include "app/alerts.h"
+#include "app/doc_window.h"
 #include "app/guarded.h"
 #include "app/host_commands.h"
 #include "app/host_menus.h"
@@ -149,7 +150,12 @@ DWORD UiThreadId() { return uiThread; }
 
 int RunMessageLoop() {
   MSG msg;
-  while (GetMessageA(&msg, nullptr, 0, 0) > 0) {
+  for (;;) {
+    // Idle work runs from this loop alone, between its messages, as a host's idle
+    // time is its own loop's: a plug-in's loops and pumps never carry it.
+    while (!PeekMessageA(&msg, nullptr, 0, 0, PM_NOREMOVE) && DocWindow::ReadAheadWhileIdle()) {
+    }
+    if (GetMessageA(&msg, nullptr, 0, 0) <= 0) break;
     if (mdiClient != nullptr && TranslateMDISysAccel(mdiClient, &msg)) continue;
     TranslateMessage(&msg);
     DispatchMessageA(&msg);
