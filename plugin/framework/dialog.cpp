@@ -126,7 +126,18 @@ void CDialog::OnOK() {
 
 void CDialog::RunModalLoop() {
   MSG message;
+  bool idleSaid = false;
   while (!endRequested_ && hwnd_) {
+    // As a system dialog box does, the loop tells the owner once when it comes to wait
+    // for input: a host does its idle work then.
+    if (!idleSaid && !PeekMessageA(&message, nullptr, 0, 0, PM_NOREMOVE)) {
+      idleSaid = true;
+      if (HWND owner = GetWindow(hwnd_, GW_OWNER)) {
+        SendMessageA(owner, WM_ENTERIDLE, MSGF_DIALOGBOX, reinterpret_cast<LPARAM>(hwnd_));
+      }
+      continue;  // the owner's handler may have ended the dialog
+    }
+    idleSaid = false;
     const BOOL got = GetMessageA(&message, nullptr, 0, 0);
     if (got == -1) break;
     if (got == 0) {

@@ -28,6 +28,15 @@ HWND mdiClient = nullptr;
 DWORD uiThread = 0;
 int quitCode = 0;
 
+// Idle work runs while this loop, or a modal dialog or menu that says so
+// (WM_ENTERIDLE), waits for input: as a host's idle time is, never from a plug-in's
+// pumps, which drain the queue in the middle of the plug-in's own work.
+void RunIdleWork() {
+  MSG waiting;
+  while (!PeekMessageA(&waiting, nullptr, 0, 0, PM_NOREMOVE) && DocWindow::ReadAheadWhileIdle()) {
+  }
+}
+
 void Layout(HWND hwnd) {
   RECT client{};
   GetClientRect(hwnd, &client);
@@ -72,6 +81,9 @@ LRESULT HandleFrameMessage(HWND hwnd, UINT message, WPARAM wParam, LPARAM lParam
       return 0;  // not DefFrameProc: it would lay the MDI client over the toolbar
     case WM_TIMER:
       if (wParam == kEnableTimer) Toolbar().UpdateEnabled();
+      return 0;
+    case WM_ENTERIDLE:
+      RunIdleWork();
       return 0;
     case WM_INITMENUPOPUP:
       Menus().UpdateEnabled(reinterpret_cast<HMENU>(wParam));
@@ -151,10 +163,7 @@ DWORD UiThreadId() { return uiThread; }
 int RunMessageLoop() {
   MSG msg;
   for (;;) {
-    // Idle work runs from this loop alone, between its messages, as a host's idle
-    // time is its own loop's: a plug-in's loops and pumps never carry it.
-    while (!PeekMessageA(&msg, nullptr, 0, 0, PM_NOREMOVE) && DocWindow::ReadAheadWhileIdle()) {
-    }
+    RunIdleWork();
     if (GetMessageA(&msg, nullptr, 0, 0) <= 0) break;
     if (mdiClient != nullptr && TranslateMDISysAccel(mdiClient, &msg)) continue;
     TranslateMessage(&msg);
