@@ -48,6 +48,7 @@ print_case print-again 1-4 9-12
 print_case stop 1-4 index -- "Chapter One" "Chapter Three"
 print_case index-only index -- "Chapter Two"
 print_case index-only-without-index
+print_case nested-index 1-10 index -- "Chapter 1"
 
 # The index's font size as Setup left it: every title line is set in 14 points.
 if print_case setup-font-size 5-8 index -- "Chapter Two"; then
