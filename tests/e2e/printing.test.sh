@@ -30,6 +30,7 @@ print_case() {
   local before=$failures document
   run_case "$here/printing" "$name"
   [ "$failures" -eq "$before" ] || return 1
+  # shellcheck disable=SC2016 # the script's own variable, as it stands in the file
   document=$(sed -n 's/^open \${TESSALY_FIXTURES}\///p' "$here/printing/$name.tvs")
   python3 "$here/oracle_print.py" "$TESSALY_SPOOL" "$TESSALY_BUILD/fixtures/$document" "$@" ||
     { fail "$name: the jobs printed differ"; return 1; }

@@ -41,10 +41,10 @@ for fixture in "$TESSALY_BUILD"/fixtures/*.pdf; do
   "$tool" "$fixture" >"$work/fixture.words" 2>"$work/fixture.err"
   rc=$?
   if [[ $unreadable == *" $name "* ]]; then
-    [ "$rc" -eq 1 ] && [ -s "$work/fixture.err" ] || {
+    if [ "$rc" -ne 1 ] || [ ! -s "$work/fixture.err" ]; then
       echo "FAILED: $fixture: exit $rc, not 1 with a message, for a file that cannot be opened"
       failures=$((failures + 1))
-    }
+    fi
   elif [ "$rc" -ne 0 ]; then
     echo "FAILED: $fixture: exit $rc: $(head -c 200 "$work/fixture.err")"
     failures=$((failures + 1))
