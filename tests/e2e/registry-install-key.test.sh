@@ -12,12 +12,19 @@ keep_key "$key"
 
 source "$here/cases.sh"
 
+# The key-absent script looks for what only a missing key does: with the key there,
+# it fails.
 settle
-reg delete "$key" /f
+if "$here/run-script.sh" "$here/registry/key-absent.tvs" >/dev/null 2>&1; then
+  fail "key-absent passes with the key present: it checks nothing the key changes"
+fi
+settle
+reg delete "$key" /f || fail "the key could not be deleted"
+reg query "$key" && fail "the key is still there after its deletion"
 settle
 run_case "$here/registry" key-absent
 
-reg add "$key" /f && reg delete "$key" /ve /f
+{ reg add "$key" /f && reg delete "$key" /ve /f; } || fail "the key could not be emptied"
 settle
 run_case "$here/registry" key-without-value
 

@@ -1,6 +1,7 @@
 #!/usr/bin/env bash
 # The script runner itself: a bad script is refused before anything runs (exit 2, every
-# bad line named), and a failing step stops the run (exit 1, the line and why).
+# bad line named), and a failing step stops the run (exit 1, the line and why); a watch
+# for message boxes fails on a box that comes late.
 set -uo pipefail
 here=$(cd "$(dirname "$0")" && pwd)
 work=$(mktemp -d)
@@ -81,6 +82,32 @@ expect_failure() {  # NAME LINE MESSAGE
 expect_failure focus "expect-focus 1003" "the focus is on control 1075 (SysTreeView32)"
 expect_failure tab-order "expect-tab-order 1075,1076,1000" "the tab order is $tab_order"
 expect_failure list "expect-list 1097 none" 'the list holds 26 items: "A0|A1|A2|'
+
+# A watch for message boxes catches the box that comes after the first look: here
+# "Printing Complete.", once the spool printer has written the job.
+export TESSALY_SPOOL="$work/spool"
+printed_box='tree-tick "Chapter 1: "
+click 1003
+answer-print ok'
+cat >"$work/late-box.tvs" <<SCRIPT
+$main_dialog
+$printed_box
+expect-no-box 10
+SCRIPT
+out=$("$here/run-script.sh" "$work/late-box.tvs" 2>&1); code=$?
+[ "$code" -eq 1 ] || fail "a box within the watch exits with $code, not 1: $out"
+grep -qF 'late-box.tvs:7: expect-no-box 10: a message box says "Printing Complete.", within 10 s' \
+  <<<"$out" || fail "the watch does not say which box came: $out"
+cat >"$work/no-late-box.tvs" <<SCRIPT
+$main_dialog
+$printed_box
+answer-box "Printing Complete." OK
+expect-no-box 0.5
+key escape
+wait-gone
+SCRIPT
+out=$("$here/run-script.sh" "$work/no-late-box.tvs" 2>&1) ||
+  fail "a watch with no box does not pass: $out"
 
 [ "$failures" -eq 0 ] && echo "script runner: all checks passed"
 [ "$failures" -eq 0 ]

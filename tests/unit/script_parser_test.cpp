@@ -101,6 +101,14 @@ TEST(ScriptParser, ArgumentCounts) {
             "B|cancel");
 }
 
+// A check that every message passes is no check.
+TEST(ScriptParser, AnEmptyMessageTextIsRefused) {
+  EXPECT_EQ(ErrorOf("answer-box \"\" OK"), "t.tvs:1: TEXT: empty, which any text holds");
+  EXPECT_EQ(ErrorOf("answer-box \"\" OK Caption"), "t.tvs:1: TEXT: empty, which any text holds");
+  EXPECT_EQ(ErrorOf("expect-no-box soon"),
+            "t.tvs:1: SECONDS: 'soon' is not a number of seconds (like 20 or 2.5)");
+}
+
 TEST(ScriptParser, NumbersAreChecked) {
   EXPECT_EQ(ErrorOf("click 70000"), "t.tvs:1: ID: '70000' is not a control id (0 to 65535)");
   EXPECT_EQ(ErrorOf("expect-pages -1"), "t.tvs:1: N: '-1' is not a number (0 or more)");

@@ -4,6 +4,7 @@ namespace viewer::script {
 namespace {
 
 ArgSpec Text(std::string_view name) { return {ArgKind::Text, name, {}}; }
+ArgSpec Needle(std::string_view name) { return {ArgKind::Needle, name, {}}; }
 ArgSpec Path(std::string_view name) { return {ArgKind::Path, name, {}}; }
 ArgSpec Id() { return {ArgKind::ControlId, "ID", {}}; }
 ArgSpec Count(std::string_view name) { return {ArgKind::Count, name, {}}; }
@@ -125,9 +126,10 @@ std::vector<CommandSpec> BuildTable() {
       {"save-tree", Command::SaveTree, "save-tree [ID] FILE", TreeForms({Path("FILE")})},
 
       {"answer-box", Command::AnswerBox, "answer-box TEXT BUTTON [CAPTION]",
-       {Form({Text("TEXT"), Text("BUTTON")}),
-        Form({Text("TEXT"), Text("BUTTON"), Text("CAPTION")})}},
-      {"expect-no-box", Command::ExpectNoBox, "expect-no-box", {Form({})}},
+       {Form({Needle("TEXT"), Text("BUTTON")}),
+        Form({Needle("TEXT"), Text("BUTTON"), Text("CAPTION")})}},
+      {"expect-no-box", Command::ExpectNoBox, "expect-no-box [SECONDS]",
+       {Form({}), Form({{ArgKind::Seconds, "SECONDS", {}}})}},
       {"expect-tooltip", Command::ExpectTooltip, "expect-tooltip ID TEXT",
        {Form({Id(), Text("TEXT")})}},
       {"answer-file", Command::AnswerFile, "answer-file PATH|cancel",

@@ -24,6 +24,7 @@ enum class Command {
 
 enum class ArgKind {
   Text,       // any text
+  Needle,     // a text to look for: not empty, which every text holds
   Path,       // a file; relative to the script's folder
   ControlId,  // 0..65535
   Count,      // 0 or more

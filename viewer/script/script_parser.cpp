@@ -27,6 +27,8 @@ std::string CheckArg(const ArgSpec& entry, const std::string& baseDir, std::stri
   switch (entry.kind) {
     case ArgKind::Text:
       return {};
+    case ArgKind::Needle:
+      return given.empty() ? std::string(entry.placeholder) + ": empty, which any text holds" : "";
     case ArgKind::Path:
       if (given.empty()) return std::string(entry.placeholder) + ": empty file name";
       *value = ResolvePath(baseDir, given);

@@ -16,6 +16,9 @@
 namespace viewer::script {
 namespace {
 
+// How often a watch for a message box looks.
+constexpr DWORD kWatchPollMs = 20;
+
 using Recognizer = bool (*)(HWND);
 
 // The topmost enabled window of this kind (a dialog with a box over it is disabled).
@@ -122,15 +125,28 @@ void RunAnswerBox(DriverContext& context, const Step& step) {
 }
 
 void RunExpectNoBox(DriverContext& context, const Step& step) {
-  (void)step;
-  WaitFor(context, [&]() -> std::string {
+  auto shownBox = [&]() -> std::string {
     for (HWND window : ProcessTopWindows()) {
       if (IsMessageBox(window)) {
         return "a message box says " + Quoted(MessageBoxText(window, context.timeoutMs()));
       }
     }
     return {};
-  });
+  };
+  if (step.args.empty()) {
+    WaitFor(context, shownBox);
+    return;
+  }
+  // Watched for the whole time: after an action that runs on its own, a box may come
+  // later than the first look.
+  const int watchMs = ParseSecondsAsMilliseconds(step.args[0]).value_or(0);
+  const ULONGLONG start = GetTickCount64();
+  for (;;) {
+    const std::string seen = shownBox();
+    if (!seen.empty()) Fail(seen + ", within " + step.args[0] + " s");
+    if (GetTickCount64() - start >= static_cast<ULONGLONG>(watchMs)) return;
+    Sleep(kWatchPollMs);
+  }
 }
 
 void RunAnswerFile(DriverContext& context, const Step& step) {
