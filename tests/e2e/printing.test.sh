@@ -44,6 +44,7 @@ print_case list-order 1-4 5-6
 # Rows out of page order: each ticked bookmark's own pages, one job each, in tree order.
 print_case out-of-order 9-9 2-4 3-6
 print_case interactive 1-4 9-12
+print_case progress-closed 1-4 9-12
 print_case cancel-first
 print_case print-again 1-4 9-12
 print_case stop 1-4 index -- "Chapter One" "Chapter Three"
