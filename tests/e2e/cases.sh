@@ -2,6 +2,9 @@
 # Sourced by the shell tests that run several scripts of a folder: each case is one
 # script, and says by name whether it passed; `failures` counts those that did not.
 failures=0
+# Every run starts from the shipped Default.ppf and Default.ban (run-script.sh), unless
+# the test installs settings files of its own and says so with TESSALY_FRESH_SETTINGS=0.
+export TESSALY_FRESH_SETTINGS="${TESSALY_FRESH_SETTINGS:-1}"
 # run_case FOLDER NAME: runs FOLDER/NAME.tvs in the staged viewer.
 run_case() {
   local folder=$1 name=$2

@@ -22,6 +22,8 @@ trap restore EXIT
 trap 'exit 130' INT TERM
 
 source "$here/cases.sh"
+# Its own settings files are installed for its cases.
+export TESSALY_FRESH_SETTINGS=0
 
 cp "$here/../../plugin/data/Default.ppf" "$installed"
 run_case "$here/defaults" layers-stay

@@ -9,6 +9,13 @@ export TESSALY_XVFB=1
 export TESSALY_FIXTURES="$TESSALY_BUILD/fixtures"
 mkdir -p "$TESSALY_BUILD/e2e-out"
 export TESSALY_OUT="$TESSALY_BUILD/e2e-out"
+# TESSALY_FRESH_SETTINGS=1: the run starts from the shipped Default.ppf and Default.ban,
+# whatever an earlier run's "&Close", or a test killed before its clean-up, left
+# installed.
+if [ "${TESSALY_FRESH_SETTINGS:-}" = 1 ]; then
+  cp "$here/../../plugin/data/Default.ppf" "$here/../../plugin/data/Default.ban" \
+    "$TESSALY_BUILD/stage/viewer/plug_ins/"
+fi
 args=()
 # A script may name extra viewer options on a first line of the form "#! --opt value ...".
 first=$(head -n 1 "$script")

@@ -2,7 +2,7 @@
 # Sourced by the settings-*.test.sh scripts. Each case runs the staged viewer once with
 # a script of this folder and says by name whether it passed. The installed
 # Default.ppf and Default.ban, which every opening of the main dialog loads and
-# "&Close" rewrites, are put back as they were when the test ends, whatever happens.
+# "&Close" rewrites, are the shipped ones when the test starts and again when it ends.
 set -uo pipefail
 : "${TESSALY_BUILD:?TESSALY_BUILD must name the build folder}"
 settings_dir=$(cd "$(dirname "${BASH_SOURCE[0]}")" && pwd)
@@ -30,17 +30,17 @@ if [ -d "$work" ]; then
 fi
 mkdir -p "$work"
 
-# "&Close" writes the banner settings back to the installed Default.ban too.
+# "&Close" writes the banner settings back to the installed Default.ban too. The test
+# starts from the shipped files, whatever a test killed before its clean-up left, and
+# puts them back when it ends.
 installed_banner="$plug_ins/Default.ban"
-before=$(mktemp)
-before_banner=$(mktemp)
-cp -p "$installed" "$before"
-cp -p "$installed_banner" "$before_banner"
+shipped_banner="$root_dir/plugin/data/Default.ban"
+cp "$shipped" "$installed"
+cp "$shipped_banner" "$installed_banner"
 restore_installed() {
-  cp -p "$before" "$installed" || echo "$test_name: could not restore $installed" >&2
-  cp -p "$before_banner" "$installed_banner" ||
+  cp "$shipped" "$installed" || echo "$test_name: could not restore $installed" >&2
+  cp "$shipped_banner" "$installed_banner" ||
     echo "$test_name: could not restore $installed_banner" >&2
-  rm -f "$before" "$before_banner"
   local file
   for file in "${unwritable_files[@]}"; do
     chattr -i "$file" 2>/dev/null
