@@ -22,11 +22,13 @@ fail() {
   failures=$((failures + 1))
 }
 
-# needs_tools TOOL...: the test is skipped (exit 77) when one of them is missing.
+# needs_tools TOOL...: the test fails at once when one of them is missing: the
+# project's scripts/install-deps.sh installs them all.
 needs_tools() {
   local tool
   for tool; do
-    command -v "$tool" >/dev/null || { echo "SKIPPED: $tool is missing"; exit 77; }
+    command -v "$tool" >/dev/null ||
+      { echo "FAILED: $tool is missing (scripts/install-deps.sh installs it)"; exit 1; }
   done
 }
 

@@ -3,7 +3,7 @@
 # file, a report, a bookmark export and the viewer's Save As are
 # each refused as the plug-in refuses a file it cannot open, and every file that was
 # there before keeps its bytes; nothing is left beside them. Needs a small file system
-# of its own (tmpfs, mounted as root): skipped where none can be mounted.
+# of its own (tmpfs, mounted as root): it fails where none can be mounted.
 set -uo pipefail
 here=$(cd "$(dirname "$0")" && pwd)
 : "${TESSALY_BUILD:?TESSALY_BUILD must name the build folder}"
@@ -16,8 +16,8 @@ unmount_all() { umount "$full" 2>/dev/null; umount "$readonly_dir" 2>/dev/null; 
 trap unmount_all EXIT
 if ! mount -t tmpfs -o size=256k tessaly-full "$full" 2>/dev/null ||
    ! mount -t tmpfs -o size=256k tessaly-read-only "$readonly_dir" 2>/dev/null; then
-  echo "SKIPPED: no small file system can be mounted here (tmpfs needs root)"
-  exit 77
+  echo "FAILED: no small file system can be mounted here (tmpfs needs root)"
+  exit 1
 fi
 
 names=(settings.ppf selected.txt names.csv document.pdf)

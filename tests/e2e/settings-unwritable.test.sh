@@ -21,8 +21,7 @@ run_tvs save-as-missing-folder unwritable-save-as && {
 use_input unwritable.ppf
 cp -p "$SETTINGS_INPUT" "$work/unwritable.copy"
 if ! make_unwritable "$SETTINGS_INPUT"; then
-  echo "save-as-read-only-file, save-read-only-file: skipped: no file can be made" \
-    "unwritable here"
+  failed save-as-read-only-file "no file can be made unwritable here"
 else
   save_to unwritable.ppf
   run_tvs save-as-read-only-file unwritable-save-as &&
