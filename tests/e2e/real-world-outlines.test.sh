@@ -48,7 +48,7 @@ for entry in "${manuals[@]}"; do
 open $manual
 menu Extensions &Tessaly
 wait-window "Tessaly 1.16"
-expect-no-box
+expect-no-box 0.5
 expect-text 1081 "Pg 0/$pages"
 expect-tree-count $items
 expect-tree-file $listing
