@@ -38,20 +38,33 @@ class OutlineIndexTest : public ::testing::Test {
 
   // Reads the outline as a reader does: each item's title, its children, then its
   // next sibling; "!" where a link is bad (the reader then goes on with the parent's
-  // next sibling).
+  // next sibling). Read twice: asking the index as the host does, walked only as far
+  // as each question needs, and walked whole first; the two must agree.
   std::vector<std::string> Read() {
+    index_.Begin(pdf_, handles_);
+    const std::vector<std::string> asked = ReadWith([&](uint32_t item, bool throughNext) {
+      return index_.WalkTo(item, throughNext);
+    });
     index_.Build(pdf_, handles_);
+    const std::vector<std::string> whole =
+        ReadWith([&](uint32_t item, bool) { return index_.Node(item); });
+    EXPECT_EQ(asked, whole) << "the outline walked as asked differs from the whole walk";
+    return whole;
+  }
+
+  std::vector<std::string> ReadWith(
+      const std::function<const OutlineNode*(uint32_t, bool)>& node) {
     std::vector<std::string> seen;
     if (index_.rootBad()) return {"!root"};
     std::function<void(uint32_t)> children = [&](uint32_t parent) {
-      const OutlineNode* node = index_.Node(parent);
-      if (node == nullptr) return;
-      OutlineLink link = node->first;
+      const OutlineNode* links = node(parent, false);
+      if (links == nullptr) return;
+      OutlineLink link = links->first;
       while (link.state == OutlineLinkState::Item) {
         QPDFObjectHandle title = handles_.Object(link.target).getKey("/Title");
         seen.push_back(title.isString() ? title.getStringValue() : "?");
         children(link.target);
-        link = index_.Node(link.target)->next;
+        link = node(link.target, true)->next;
       }
       if (link.state == OutlineLinkState::Bad) seen.push_back("!");
     };
@@ -72,6 +85,31 @@ TEST_F(OutlineIndexTest, ReadsNestedItemsInPreOrder) {
   Link(a, {a1, a2});
   EXPECT_EQ(Read(), (Titles{"A", "A1", "A2", "B"}));
   EXPECT_EQ(index_.itemCount(), 5u);  // the root and four items
+}
+
+// Asked for the first items, the index walks no further than they need: a reader's
+// first questions do not pay for the whole outline.
+TEST_F(OutlineIndexTest, WalksOnlyAsFarAsAsked) {
+  std::vector<QPDFObjectHandle> top = {Item("A"), Item("B")};
+  std::vector<QPDFObjectHandle> deep;
+  for (int i = 0; i < 100; ++i) deep.push_back(Item("A." + std::to_string(i)));
+  Link(Outlines(), top);
+  Link(top[0], deep);
+  index_.Begin(pdf_, handles_);
+  EXPECT_FALSE(index_.complete());
+  const OutlineNode* root = index_.WalkTo(index_.root(), false);
+  ASSERT_NE(root, nullptr);
+  ASSERT_EQ(root->first.state, OutlineLinkState::Item);
+  // Whether A has children, and which is its first: not A's next, nor its other children.
+  const OutlineNode* a = index_.WalkTo(root->first.target, false);
+  ASSERT_NE(a, nullptr);
+  EXPECT_EQ(a->first.state, OutlineLinkState::Item);
+  EXPECT_FALSE(index_.complete());
+  EXPECT_LT(index_.itemCount(), 10u);
+  // A's next sibling is known only once its children are walked.
+  const OutlineNode* aThrough = index_.WalkTo(root->first.target, true);
+  EXPECT_EQ(aThrough->next.state, OutlineLinkState::Item);
+  EXPECT_EQ(index_.itemCount(), 1u + 2u + 100u);
 }
 
 TEST_F(OutlineIndexTest, NoOutlinesGivesAnEmptyRoot) {

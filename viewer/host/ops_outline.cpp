@@ -26,7 +26,8 @@ using host::NullHandle;
 
 PDBookmark Follow(PDBookmark bookmark, pdf::OutlineLink pdf::OutlineNode::*link) {
   pdf::HandleTarget item = host::CheckedTarget(bookmark);
-  const pdf::OutlineNode* node = item.doc->Outline().Node(item.index);
+  const pdf::OutlineNode* node =
+      item.doc->OutlineNodeOf(item.index, link == &pdf::OutlineNode::next);
   if (node == nullptr) return NullHandle<PDBookmark>();
   const pdf::OutlineLink& target = node->*link;
   switch (target.state) {
@@ -44,7 +45,7 @@ PDBookmark Follow(PDBookmark bookmark, pdf::OutlineLink pdf::OutlineNode::*link)
 
 PDBookmark PDDocGetBookmarkRoot_Impl(PDDoc doc) {
   pdf::PdfDocument& model = host::CheckedModel(doc);
-  const pdf::OutlineIndex& outline = model.Outline();
+  const pdf::OutlineIndex& outline = model.OutlineBegun();
   if (outline.rootBad()) throw HostError(kHostErrBadOutline, "/Outlines is not a dictionary");
   return HandleOfKind<PDBookmark>(model.handles().RefOf(outline.root()));
 }
@@ -63,7 +64,7 @@ ASBool PDBookmarkIsValid_Impl(PDBookmark bookmark) {
 
 ASBool PDBookmarkHasChildren_Impl(PDBookmark bookmark) {
   pdf::HandleTarget item = host::CheckedTarget(bookmark);
-  const pdf::OutlineNode* node = item.doc->Outline().Node(item.index);
+  const pdf::OutlineNode* node = item.doc->OutlineNodeOf(item.index, false);
   return node != nullptr && node->first.state != pdf::OutlineLinkState::Absent ? 1 : 0;
 }
 

@@ -7,81 +7,15 @@
 #include "pdf/object_key.h"
 
 namespace viewer::pdf {
-namespace {
 
-class Walk {
- public:
-  Walk(ObjectHandles& handles, std::unordered_map<uint32_t, OutlineNode>& nodes,
-       std::vector<OutlineRepeat>& repeats)
-      : handles_(handles), nodes_(nodes), repeats_(repeats) {}
-
-  // Marks the item reached; false if it was reached before.
-  bool Reach(QPDFObjectHandle item) {
-    if (!item.isIndirect()) return true;  // a direct item can be reached only once
-    return reached_.insert(ObjectKey(item.getObjGen())).second;
-  }
-
-  void Run(uint32_t root) {
-    nodes_[root];
-    // Items whose /Next is still to be followed once their children are done.
-    std::vector<uint32_t> pending;
-    uint32_t current = root;
-    bool isRoot = true;
-    for (;;) {
-      const OutlineLink first = Follow(current, "/First", HandleLink::First);
-      nodes_[current].first = first;
-      if (first.state == OutlineLinkState::Item) {
-        if (!isRoot) pending.push_back(current);
-        current = first.target;
-        isRoot = false;
-        continue;
-      }
-      // No children to go into: go on with the next sibling, or that of an ancestor.
-      // The root's own /Next is no link of the outline.
-      for (;;) {
-        if (isRoot) return;
-        const OutlineLink next = Follow(current, "/Next", HandleLink::Next);
-        nodes_[current].next = next;
-        if (next.state == OutlineLinkState::Item) {
-          current = next.target;
-          break;
-        }
-        if (pending.empty()) return;
-        current = pending.back();
-        pending.pop_back();
-      }
-    }
-  }
-
- private:
-  OutlineLink Follow(uint32_t from, const char* key, HandleLink link) {
-    QPDFObjectHandle target = handles_.Object(from).getKey(key);
-    if (target.isNull()) return {};
-    if (!target.isDictionary()) return {OutlineLinkState::Bad, 0};
-    if (!Reach(target)) {
-      repeats_.push_back({from, link == HandleLink::First, ObjectKey(target.getObjGen())});
-      return {OutlineLinkState::Bad, 0};
-    }
-    const uint32_t index = handles_.IndexOf(target, from, link);
-    const uint32_t parent = link == HandleLink::First ? from : nodes_[from].parent;
-    OutlineNode& reached = nodes_[index];
-    reached.parent = parent;
-    reached.previous = link == HandleLink::Next ? from : kNoOutlineItem;
-    return {OutlineLinkState::Item, index};
-  }
-
-  ObjectHandles& handles_;
-  std::unordered_map<uint32_t, OutlineNode>& nodes_;
-  std::vector<OutlineRepeat>& repeats_;
-  std::unordered_set<uint64_t> reached_;
-};
-
-}  // namespace
-
-void OutlineIndex::Build(QPDF& qpdf, ObjectHandles& handles) {
+void OutlineIndex::Begin(QPDF& qpdf, ObjectHandles& handles) {
   nodes_.clear();
   repeats_.clear();
+  pending_.clear();
+  reached_.clear();
   rootBad_ = false;
+  finished_ = true;
+  handles_ = &handles;
   QPDFObjectHandle outlines = qpdf.getRoot().getKey("/Outlines");
   if (!outlines.isNull() && !outlines.isDictionary()) {
     rootBad_ = true;
@@ -89,9 +23,84 @@ void OutlineIndex::Build(QPDF& qpdf, ObjectHandles& handles) {
   }
   if (outlines.isNull()) outlines = QPDFObjectHandle::newDictionary();
   root_ = handles.IndexOf(outlines, kFromDocument, HandleLink::OutlineRoot);
-  Walk walk(handles, nodes_, repeats_);
-  walk.Reach(outlines);
-  walk.Run(root_);
+  if (outlines.isIndirect()) reached_.insert(ObjectKey(outlines.getObjGen()));
+  // The root's own /Next is no link of the outline.
+  nodes_[root_].nextWalked = true;
+  current_ = root_;
+  atFirst_ = true;
+  atRoot_ = true;
+  finished_ = false;
+}
+
+void OutlineIndex::Complete() {
+  while (!finished_) Step();
+}
+
+void OutlineIndex::Step() {
+  if (atFirst_) {
+    const OutlineLink first = Follow(current_, "/First", HandleLink::First);
+    OutlineNode& node = nodes_[current_];
+    node.first = first;
+    node.firstWalked = true;
+    if (first.state == OutlineLinkState::Item) {
+      if (!atRoot_) pending_.push_back(current_);
+      current_ = first.target;
+      atRoot_ = false;
+      return;
+    }
+    atFirst_ = false;
+    finished_ = atRoot_;  // an outline without items
+  } else {
+    // No children to go into: the next sibling, or that of an ancestor.
+    const OutlineLink next = Follow(current_, "/Next", HandleLink::Next);
+    OutlineNode& node = nodes_[current_];
+    node.next = next;
+    node.nextWalked = true;
+    if (next.state == OutlineLinkState::Item) {
+      current_ = next.target;
+      atFirst_ = true;
+      return;
+    }
+    if (pending_.empty()) {
+      finished_ = true;
+    } else {
+      current_ = pending_.back();
+      pending_.pop_back();
+    }
+  }
+  if (finished_) {
+    pending_.clear();
+    reached_ = {};
+  }
+}
+
+OutlineLink OutlineIndex::Follow(uint32_t from, const char* key, HandleLink link) {
+  QPDFObjectHandle target = handles_->Object(from).getKey(key);
+  if (target.isNull()) return {};
+  if (!target.isDictionary()) return {OutlineLinkState::Bad, 0};
+  // A direct item can be reached only once.
+  if (target.isIndirect() && !reached_.insert(ObjectKey(target.getObjGen())).second) {
+    repeats_.push_back({from, link == HandleLink::First, ObjectKey(target.getObjGen())});
+    return {OutlineLinkState::Bad, 0};
+  }
+  const uint32_t index = handles_->IndexOf(target, from, link);
+  const uint32_t parent = link == HandleLink::First ? from : nodes_[from].parent;
+  OutlineNode& reached = nodes_[index];
+  reached.parent = parent;
+  reached.previous = link == HandleLink::Next ? from : kNoOutlineItem;
+  return {OutlineLinkState::Item, index};
+}
+
+const OutlineNode* OutlineIndex::WalkTo(uint32_t item, bool throughNext) {
+  for (;;) {
+    const auto found = nodes_.find(item);
+    const bool known = found != nodes_.end();
+    if (finished_ || (known && found->second.firstWalked &&
+                      (!throughNext || found->second.nextWalked))) {
+      return known ? &found->second : nullptr;
+    }
+    Step();
+  }
 }
 
 void OutlineIndex::Remove(const std::vector<uint32_t>& subtree, ObjectHandles& handles) {

@@ -105,17 +105,24 @@ PdfDocument::~PdfDocument() {
   if (slot_ != 0) FreeDocumentSlot(slot_);
 }
 
-const OutlineIndex& PdfDocument::Outline() {
+OutlineIndex& PdfDocument::CurrentOutline() {
   if (!outlineBuilt_ || outlineRevision_ != revision_) {
-    outline_.Build(*qpdf_, *handles_);
+    outline_.Begin(*qpdf_, *handles_);
     outlineBuilt_ = true;
     outlineRevision_ = revision_;
   }
   return outline_;
 }
 
+const OutlineIndex& PdfDocument::Outline() {
+  OutlineIndex& outline = CurrentOutline();
+  outline.Complete();
+  return outline;
+}
+
 void PdfDocument::OutlineItemRemoved(const std::vector<uint32_t>& subtree) {
-  const bool current = outlineBuilt_ && outlineRevision_ == revision_;
+  // Only a whole walk can be mended; a part walked is begun again.
+  const bool current = outlineBuilt_ && outlineRevision_ == revision_ && outline_.complete();
   MarkChanged();
   if (!current) return;
   outline_.Remove(subtree, *handles_);

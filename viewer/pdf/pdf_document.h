@@ -63,8 +63,15 @@ class PdfDocument {
 
   // The handles this document has handed out (bookmarks, actions, destinations).
   ObjectHandles& handles() { return *handles_; }
-  // The outline, checked once per revision of the document.
+  // The outline, checked once per revision of the document, walked whole.
   const OutlineIndex& Outline();
+  // The same, walked only as far as asked: its root (OutlineBegun), and an item's links
+  // (OutlineNodeOf, null for no item of the outline). A reader going through the outline
+  // in its order then pays a step a question, not the whole outline at the first.
+  const OutlineIndex& OutlineBegun() { return CurrentOutline(); }
+  const OutlineNode* OutlineNodeOf(uint32_t item, bool throughNext) {
+    return CurrentOutline().WalkTo(item, throughNext);
+  }
   // The /Names /Dests name tree, read once per revision.
   const NameTree& DestinationNames();
   // The layers shown now.
@@ -157,6 +164,9 @@ class PdfDocument {
   uint32_t slot_ = 0;
   uint32_t serial_ = 0;
   std::unique_ptr<ObjectHandles> handles_;
+  // The outline's index for this revision, begun when it is not.
+  OutlineIndex& CurrentOutline();
+
   OutlineIndex outline_;
   unsigned outlineRevision_ = 0;
   bool outlineBuilt_ = false;
