@@ -192,6 +192,19 @@ TEST_F(WordFinderTest, FormsDrawingEachOtherEndTheLoop) {
   EXPECT_EQ(Texts(page), (std::vector<std::string>{"One", "Two"}));
 }
 
+// The operands as content streams write them: hex strings and escapes, names written
+// with # codes, a marked-content dictionary (with a string of its own) before the text,
+// numbers in every notation inside TJ, and an inline image whose data looks like text.
+TEST_F(WordFinderTest, OperandsInEveryNotation) {
+  QPDFObjectHandle page = Page(
+      "/Span << /ActualText (Not shown) /MCID 0 >> BDC "
+      "BT /F#31 10 Tf 72 700 Td <48656C6C6F> Tj ET EMC "
+      "BI /W 2 /H 1 /BPC 8 /CS /G ID (Fake) Tj EI "
+      "BT /F1 10 Tf 72 650 Td [(Tw) -.5 (o) +0.0 (\\\\s\\(x\\)) 2. (a)] TJ ET",
+      Helvetica());
+  EXPECT_EQ(Texts(page), (std::vector<std::string>{"Hello", "Two\\s(x)a"}));
+}
+
 TEST_F(WordFinderTest, DamageGivesWhatCanBeRead) {
   QPDFObjectHandle page = Page(
       "BT /F1 10 Tf (Good) Tj ET BT /Missing 10 Tf 0 50 Td (NoFont) Tj ET "

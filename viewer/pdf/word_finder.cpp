@@ -1,12 +1,16 @@
 #include "pdf/word_finder.h"
 
+#include <charconv>
 #include <cmath>
 #include <map>
 #include <memory>
 #include <set>
 #include <string>
 
+#include <qpdf/Buffer.hh>
+#include <qpdf/BufferInputSource.hh>
 #include <qpdf/QPDFPageObjectHelper.hh>
+#include <qpdf/QPDFTokenizer.hh>
 
 #include "pdf/font_decoder.h"
 #include "pdf/number_value.h"
@@ -43,20 +47,41 @@ const std::shared_ptr<const FontDecoder>& NoFont() {
   return none;
 }
 
+// An operand as the reader needs it, read straight from the content's tokens: building
+// qpdf objects for every operand of every page cost more than reading the text.
+struct ContentOperand {
+  enum class Kind : uint8_t { Number, String, Name, Array, Other };
+  Kind kind = Kind::Other;
+  double number = 0;
+  std::string text;                    // a string's bytes, a name ("/F1")
+  std::vector<ContentOperand> items;   // an array's numbers and strings
+};
+
+double NumberOf(const std::string& token) {
+  double value = 0;
+  const char* begin = token.data();
+  const char* end = begin + token.size();
+  if (begin != end && *begin == '+') ++begin;
+  const auto [at, error] = std::from_chars(begin, end, value);
+  return error == std::errc() && at == end && std::isfinite(value) ? value : 0;
+}
+
 class PageReader {
  public:
   PageReader(QPDFObjectHandle resources, FontDecoderCache& fonts)
       : resources_(resources), fonts_(fonts) {}
 
-  void Operator(const std::string& op, std::vector<QPDFObjectHandle>& operands);
+  void Operator(const std::string& op, std::vector<ContentOperand>& operands);
   std::vector<FoundWord> Take() { return words_.Take(); }
 
   // Reads one content stream (of the page or of a form) with the resources in force.
   void Read(QPDFObjectHandle stream);
 
  private:
-  double Operand(const std::vector<QPDFObjectHandle>& operands, size_t fromEnd) const {
-    return operands.size() >= fromEnd ? NumberValue(operands[operands.size() - fromEnd], 0) : 0;
+  static double Operand(const std::vector<ContentOperand>& operands, size_t fromEnd) {
+    if (operands.size() < fromEnd) return 0;
+    const ContentOperand& operand = operands[operands.size() - fromEnd];
+    return operand.kind == ContentOperand::Kind::Number ? operand.number : 0;
   }
   void MoveLine(double tx, double ty) {
     lineMatrix_ = Times(TextMatrix{1, 0, 0, 1, tx, ty}, lineMatrix_);
@@ -67,8 +92,8 @@ class PageReader {
     const double tx = -thousandths / 1000 * state_.fontSize * state_.hScale;
     textMatrix_ = Times(TextMatrix{1, 0, 0, 1, tx, 0}, textMatrix_);
   }
-  void SetFont(QPDFObjectHandle name, double size);
-  void DrawForm(QPDFObjectHandle name);
+  void SetFont(const ContentOperand& name, double size);
+  void DrawForm(const ContentOperand& name);
 
   QPDFObjectHandle resources_;
   GraphicsState state_;
@@ -80,39 +105,83 @@ class PageReader {
   WordBuilder words_;
 };
 
-// Hands the parsed objects to the reader, an operator with the operands before it.
-class ContentCallbacks : public QPDFObjectHandle::ParserCallbacks {
- public:
-  explicit ContentCallbacks(PageReader& reader) : reader_(reader) {}
-  void handleObject(QPDFObjectHandle object) override {
-    if (!object.isOperator()) {
-      operands_.push_back(object);
-      return;
-    }
-    try {
-      reader_.Operator(object.getOperatorValue(), operands_);
-    } catch (const std::exception&) {
-      // An operator with operands of the wrong kind is passed over.
-    }
-    operands_.clear();
-  }
-  void handleEOF() override {}
-
- private:
-  PageReader& reader_;
-  std::vector<QPDFObjectHandle> operands_;
-};
-
 void PageReader::Read(QPDFObjectHandle stream) {
-  ContentCallbacks callbacks(*this);
+  std::shared_ptr<Buffer> data;
   try {
-    stream.parseAsContents(&callbacks);
+    data = stream.getStreamData(qpdf_dl_generalized);
   } catch (const std::exception&) {
-    // What came before the damage has been read.
+    return;  // undecodable: nothing to read
+  }
+  auto input = std::make_shared<BufferInputSource>("content stream", data.get());
+  QPDFTokenizer tokenizer;
+  tokenizer.allowEOF();
+  static const std::string kContext = "content stream";
+  std::vector<ContentOperand> operands;
+  // Inside an array (its items are gathered) or a dictionary (passed over as a whole).
+  int arrayDepth = 0, dictDepth = 0;
+  auto add = [&](ContentOperand operand) {
+    if (dictDepth > 0) return;
+    if (arrayDepth == 1 && !operands.empty()) {
+      operands.back().items.push_back(std::move(operand));
+    } else if (arrayDepth == 0) {
+      operands.push_back(std::move(operand));
+    }
+  };
+  for (;;) {
+    const QPDFTokenizer::Token token = tokenizer.readToken(input, kContext, true);
+    switch (token.getType()) {
+      case QPDFTokenizer::tt_eof:
+      case QPDFTokenizer::tt_bad:
+        return;  // damaged: what came before has been read
+      case QPDFTokenizer::tt_integer:
+      case QPDFTokenizer::tt_real:
+        add({ContentOperand::Kind::Number, NumberOf(token.getValue()), {}, {}});
+        break;
+      case QPDFTokenizer::tt_string:
+        add({ContentOperand::Kind::String, 0, token.getValue(), {}});
+        break;
+      case QPDFTokenizer::tt_name:
+        add({ContentOperand::Kind::Name, 0, token.getValue(), {}});
+        break;
+      case QPDFTokenizer::tt_array_open:
+        if (dictDepth == 0 && arrayDepth++ == 0) operands.push_back({ContentOperand::Kind::Array, 0, {}, {}});
+        break;
+      case QPDFTokenizer::tt_array_close:
+        if (arrayDepth > 0) --arrayDepth;
+        break;
+      case QPDFTokenizer::tt_dict_open:
+        ++dictDepth;
+        break;
+      case QPDFTokenizer::tt_dict_close:
+        if (dictDepth > 0 && --dictDepth == 0) add({});
+        break;
+      case QPDFTokenizer::tt_word:
+        if (arrayDepth > 0 || dictDepth > 0) {
+          // An operator inside an operand: the operand ends there, as a reader takes it.
+          arrayDepth = dictDepth = 0;
+        }
+        if (token.getValue() == "ID") {
+          // The image's data, up to EI, is no content to tokenize.
+          char separator = 0;
+          input->read(&separator, 1);
+          tokenizer.expectInlineImage(input);
+        } else {
+          try {
+            Operator(token.getValue(), operands);
+          } catch (const std::exception&) {
+            // An operator with operands of the wrong kind is passed over.
+          }
+        }
+        operands.clear();
+        break;
+      default:
+        add({});
+        break;
+    }
   }
 }
 
-void PageReader::Operator(const std::string& op, std::vector<QPDFObjectHandle>& operands) {
+void PageReader::Operator(const std::string& op, std::vector<ContentOperand>& operands) {
   if (op == "BT") {
     textMatrix_ = lineMatrix_ = TextMatrix{};
   } else if (op == "Tf") {
@@ -145,16 +214,16 @@ void PageReader::Operator(const std::string& op, std::vector<QPDFObjectHandle>& 
       state_.charSpacing = Operand(operands, 2);
     }
     if (op != "Tj") MoveLine(0, -state_.leading);
-    if (!operands.empty() && operands.back().isString()) Show(operands.back().getStringValue());
+    if (!operands.empty() && operands.back().kind == ContentOperand::Kind::String) {
+      Show(operands.back().text);
+    }
   } else if (op == "TJ") {
-    if (operands.empty() || !operands.back().isArray()) return;
-    QPDFObjectHandle items = operands.back();
-    for (int i = 0; i < items.getArrayNItems(); ++i) {
-      QPDFObjectHandle item = items.getArrayItem(i);
-      if (item.isString()) {
-        Show(item.getStringValue());
-      } else if (item.isNumber()) {
-        Adjust(NumberValue(item, 0));
+    if (operands.empty() || operands.back().kind != ContentOperand::Kind::Array) return;
+    for (const ContentOperand& item : operands.back().items) {
+      if (item.kind == ContentOperand::Kind::String) {
+        Show(item.text);
+      } else if (item.kind == ContentOperand::Kind::Number) {
+        Adjust(item.number);
       }
     }
   } else if (op == "cm") {
@@ -175,13 +244,13 @@ void PageReader::Operator(const std::string& op, std::vector<QPDFObjectHandle>& 
   }
 }
 
-void PageReader::SetFont(QPDFObjectHandle name, double size) {
+void PageReader::SetFont(const ContentOperand& name, double size) {
   state_.fontSize = size;
   state_.font = noFont_;
-  if (!name.isName() || !resources_.isDictionary()) return;
+  if (name.kind != ContentOperand::Kind::Name || !resources_.isDictionary()) return;
   QPDFObjectHandle fonts = resources_.getKey("/Font");
-  if (!fonts.isDictionary() || !fonts.hasKey(name.getName())) return;
-  QPDFObjectHandle font = fonts.getKey(name.getName());
+  if (!fonts.isDictionary() || !fonts.hasKey(name.text)) return;
+  QPDFObjectHandle font = fonts.getKey(name.text);
   if (!font.isDictionary()) return;
   if (!font.isIndirect()) {
     state_.font = std::make_shared<FontDecoder>(font);
@@ -226,11 +295,11 @@ void PageReader::Show(const std::string& bytes) {
   }
 }
 
-void PageReader::DrawForm(QPDFObjectHandle name) {
-  if (!name.isName() || !resources_.isDictionary()) return;
+void PageReader::DrawForm(const ContentOperand& name) {
+  if (name.kind != ContentOperand::Kind::Name || !resources_.isDictionary()) return;
   QPDFObjectHandle xobjects = resources_.getKey("/XObject");
-  if (!xobjects.isDictionary() || !xobjects.hasKey(name.getName())) return;
-  QPDFObjectHandle form = xobjects.getKey(name.getName());
+  if (!xobjects.isDictionary() || !xobjects.hasKey(name.text)) return;
+  QPDFObjectHandle form = xobjects.getKey(name.text);
   if (!form.isStream()) return;
   QPDFObjectHandle dict = form.getDict();
   if (!dict.getKey("/Subtype").isNameAndEquals("/Form")) return;
