@@ -33,7 +33,11 @@ TESSALY_FAILING_HOST_CALL=PDDocGetNumPages:2 run_case "$here/host-faults" find-n
 
 # The index goes to the temporary folder of the prefix's user; it is written there, but
 # the host cannot open it: the ticked pages are the only job.
-temp_folder=$(ls -d "$WINEPREFIX"/drive_c/users/*/Temp 2>/dev/null | grep -v /Public/ | head -n 1)
+temp_folder=""
+for folder in "$WINEPREFIX"/drive_c/users/*/Temp; do
+  [[ $folder == */Public/* ]] || { temp_folder=$folder; break; }
+done
+[ -d "$temp_folder" ] || fail "the prefix has no user's temporary folder"
 index_file="$temp_folder/index.pdf"
 export PRINTING_INDEX_WIN TESSALY_SPOOL="$HOST_FAULTS_OUT/spool"
 PRINTING_INDEX_WIN="C:\\users\\$(basename "$(dirname "$temp_folder")")\\Temp\\\\index.pdf"
