@@ -3,7 +3,10 @@
 #include <sys/stat.h>
 
 #include <cstdint>
+#include <cerrno>
 #include <cstdio>
+#include <cstring>
+#include <stdexcept>
 #include <memory>
 #include <vector>
 
@@ -31,6 +34,17 @@ struct StoredReading {
   std::shared_ptr<QPDF> source;
 };
 
+bool ReadWholeFile(const std::string& path, std::string& bytes) {
+  std::FILE* file = std::fopen(path.c_str(), "rb");
+  if (file == nullptr) return false;
+  char chunk[65536];
+  size_t got = 0;
+  while ((got = std::fread(chunk, 1, sizeof chunk, file)) > 0) bytes.append(chunk, got);
+  const bool whole = std::ferror(file) == 0;
+  std::fclose(file);
+  return whole;
+}
+
 StoredReading& LastStoredReading() {
   static StoredReading reading;
   return reading;
@@ -45,9 +59,19 @@ std::shared_ptr<QPDF> ReadStoredFile(const pdf::PdfDocument& doc) {
       last.size == status.st_size && last.inode == status.st_ino &&
       last.modified.tv_sec == status.st_mtim.tv_sec && last.modified.tv_nsec == status.st_mtim.tv_nsec)
     return last.source;
-  auto source = std::make_shared<QPDF>();
+  // Read from memory: a job reads objects all over the file, and seeking in the file
+  // for each of them cost a tenth of the job.
+  struct InMemory {
+    std::string bytes;
+    QPDF qpdf;
+  };
+  auto reading = std::make_shared<InMemory>();
+  if (!ReadWholeFile(path, reading->bytes)) {
+    throw std::runtime_error("cannot read " + path + ": " + std::strerror(errno));
+  }
+  std::shared_ptr<QPDF> source(reading, &reading->qpdf);
   source->setSuppressWarnings(true);
-  source->processFile(path.c_str());
+  source->processMemoryFile(path.c_str(), reading->bytes.data(), reading->bytes.size());
   last = {doc.serial(), path, status.st_size, status.st_ino, status.st_mtim, source};
   return source;
 }
