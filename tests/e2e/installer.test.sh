@@ -3,7 +3,9 @@
 # viewer): a silent installation puts the files and the "App Paths" key there and the
 # viewer's dialog loads the installed settings; an installation over a changed
 # Default.ppf keeps it (this version's defaults go beside it); the silent uninstaller
-# takes away exactly what was installed and the keys, and nothing else.
+# takes away exactly what was installed and the keys, and nothing else, a Default.ppf
+# that was the user's before any installation included. "HTML Help" opens the installed
+# help file.
 set -uo pipefail
 here=$(cd "$(dirname "$0")" && pwd)
 root=$(cd "$here/../.." && pwd)
@@ -57,9 +59,18 @@ cmp -s "$plug_ins/PDFPageSizes.ini.new" "$data/PDFPageSizes.ini" || fail "the ne
 [ "$(key_value "$uninstall" UninstallString)" = "\"$plug_ins_win\\Tessaly-Uninstall.exe\"" ] ||
   fail "the uninstaller is not registered in the list of programs"
 
-# The dialog finds the installation folder and loads the settings installed there.
+# The dialog finds the installation folder and loads the settings installed there; its
+# "HTML Help" has the shell open the installed Tessaly.chm, which the prefix's help
+# viewer, replaced by a recorder (setup-edit/record_open.cpp), notes in
+# Tessaly.chm.opened beside it.
 sed -i 's/^SELECTTEXT;.*/SELECTTEXT;Installed here/' "$plug_ins/Default.ppf"
+x86_64-w64-mingw32-g++ -O1 -mwindows -static -o "$WINEPREFIX/drive_c/windows/hh.exe" \
+  "$here/setup-edit/record_open.cpp" || fail "the help viewer's recorder cannot be built"
 run_case "$here/installer" installed
+opened=$(cat "$plug_ins/Tessaly.chm.opened" 2>/dev/null)
+[ "$opened" = "$plug_ins_win\\Tessaly.chm" ] ||
+  fail "HTML Help opened \"$opened\", not \"$plug_ins_win\\Tessaly.chm\""
+rm -f "$plug_ins/Tessaly.chm.opened"
 
 # Installed again over the changed Default.ppf: it is kept, the defaults go beside it.
 changed=$(mktemp)
@@ -81,4 +92,20 @@ done
 [ -f "$machine/stage/viewer/viewer.exe.so" ] || fail "the uninstallation removed the viewer"
 "$WINE64" reg query "$app_paths" >/dev/null 2>&1 && fail "the App Paths key is still there"
 "$WINE64" reg query "$uninstall" >/dev/null 2>&1 && fail "the uninstaller is still registered"
+
+# A Default.ppf of the user's own, there before Tessaly is installed: the installation
+# keeps it (the defaults beside it) and notes it, and the uninstaller leaves it.
+printf 'SELECTTEXT;Mine\r\nSELECTLEVEL;2\r\n' >"$plug_ins/Default.ppf"
+cp -p "$plug_ins/Default.ppf" "$before/Default.ppf"
+install || fail "the installation beside the user's Default.ppf failed"
+cmp -s "$plug_ins/Default.ppf" "$before/Default.ppf" || fail "the installation replaced the user's Default.ppf"
+cmp -s "$plug_ins/Default.ppf.new" "$data/Default.ppf" || fail "the installation put no Default.ppf.new beside the user's"
+[ "$(key_value "$uninstall" "Kept Default.ppf")" = 0x1 ] ||
+  fail "the installation did not note the user's Default.ppf as kept"
+"$WINE64" "$plug_ins_win\\Tessaly-Uninstall.exe" /S
+"$WINESERVER" -w
+left=$(cd "$plug_ins" && ls -A | sort | tr '\n' ' ')
+[ "$left" = "Default.ppf PDFPageSizes.ini other.api " ] ||
+  fail "after uninstalling beside the user's Default.ppf the folder holds: $left"
+cmp -s "$plug_ins/Default.ppf" "$before/Default.ppf" || fail "the uninstallation changed the user's Default.ppf"
 [ "$failures" -eq 0 ]
