@@ -14,7 +14,9 @@ source "$here/banner_checks.sh"
 needs_tools qpdf pdftotext python3
 export BANNERS_OUT BANNER_SETTINGS
 BANNERS_OUT=$(fresh_output banner-host-faults)
-BANNER_SETTINGS="$here/banners/intel-check-off.ppf"
+# A copy: the scripts' "&Close" writes back to the settings file they loaded.
+BANNER_SETTINGS="$BANNERS_OUT/intel-check-off.ppf"
+cp "$here/banners/intel-check-off.ppf" "$BANNER_SETTINGS"
 
 # Part A's banner becomes page 3 and Part B's page 8.
 if saved_case "$here/banner-faults" no-faults; then

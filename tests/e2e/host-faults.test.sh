@@ -15,6 +15,9 @@ source "$here/../../scripts/wine-env.sh"
 export HOST_FAULTS_OUT BANNERS_OUT
 HOST_FAULTS_OUT=$(fresh_output host-faults)
 BANNERS_OUT=$HOST_FAULTS_OUT
+# A settings file the dialog loads is the one its "&Close" writes: a copy, not the
+# source tree's own.
+cp "$here/banners/intel-check-off.ppf" "$HOST_FAULTS_OUT/"
 
 # The second deletion fails: the first banner (page 3) is out, the second still in.
 if TESSALY_FAILING_HOST_CALL=PDDocDeletePages:2 saved_case "$here/host-faults" remove-fails; then

@@ -11,6 +11,8 @@ here=$(cd "$(dirname "$0")" && pwd)
 root=$(cd "$here/../.." && pwd)
 : "${TESSALY_BUILD:?TESSALY_BUILD must name the build folder}"
 source "$here/cases.sh"
+# Its own settings files are installed for its cases.
+export TESSALY_FRESH_SETTINGS=0
 setup="$TESSALY_BUILD/plugin-x64/Tessaly-Setup-x64.exe"
 data="$root/plugin/data"
 
