@@ -1,5 +1,6 @@
 #include "commands.h"
 
+#include "guarded_calls.h"
 #include "host_calls.h"
 #include "plugin_objects.h"
 #include "ui/about_dlg.h"
@@ -14,4 +15,6 @@ void HOSTCALL OpenAboutBox(void*) {
   about.DoModal();
 }
 
-ASBool HOSTCALL IsDocumentActive(void*) { return host::AVAppGetActiveDoc() != nullptr; }
+// In an error frame as every host call: a host that raises here has no document to
+// offer, and the command is off.
+ASBool HOSTCALL IsDocumentActive(void*) { return ActiveDocument() != nullptr; }

@@ -54,6 +54,16 @@ if TESSALY_FAILING_HOST_CALL=AVDocOpenFromFile run_case "$here/host-faults" inde
 fi
 rm -f "$index_file"
 
+# The active document, asked for by "&Print" and by the host's menus every so often: it
+# fails only while the script asks, so that no call count decides whose call it is.
+export TESSALY_SPOOL="$HOST_FAULTS_OUT/print-spool"
+mkdir -p "$TESSALY_SPOOL"
+if TESSALY_FAILING_HOST_CALL=AVAppGetActiveDoc:when-asked \
+  run_case "$here/host-faults" print-no-document; then
+  python3 "$here/oracle_print.py" "$TESSALY_SPOOL" "$TESSALY_BUILD/fixtures/three-top-level.pdf" 1-4 ||
+    fail "print-no-document: the failed \"&Print\" printed something, or the next did not print"
+fi
+
 # A socket is a file the open dialog accepts but that no program can open.
 printf '5\r\n7\r\n9' >"$HOST_FAULTS_OUT/numbers.txt"
 printf '12' >"$HOST_FAULTS_OUT/other.txt"

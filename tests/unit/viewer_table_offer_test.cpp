@@ -108,19 +108,29 @@ TEST(ViewerFailingCall, ANameAloneFailsEveryCall) {
   const auto failing = ParseFailingCall("PDETextAdd");
   ASSERT_TRUE(failing);
   EXPECT_EQ(failing->name, "PDETextAdd");
-  EXPECT_TRUE(failing->FailsCall(1));
-  EXPECT_TRUE(failing->FailsCall(1000));
+  EXPECT_TRUE(failing->FailsCall(1, false));
+  EXPECT_TRUE(failing->FailsCall(1000, false));
 }
 
 TEST(ViewerFailingCall, ACallListFailsOnlyThoseCalls) {
   const auto failing = ParseFailingCall("PDDocCreatePage:2,5");
   ASSERT_TRUE(failing);
   EXPECT_EQ(failing->name, "PDDocCreatePage");
-  EXPECT_FALSE(failing->FailsCall(1));
-  EXPECT_TRUE(failing->FailsCall(2));
-  EXPECT_FALSE(failing->FailsCall(3));
-  EXPECT_TRUE(failing->FailsCall(5));
-  EXPECT_FALSE(failing->FailsCall(6));
+  EXPECT_FALSE(failing->FailsCall(1, false));
+  EXPECT_TRUE(failing->FailsCall(2, false));
+  EXPECT_FALSE(failing->FailsCall(3, false));
+  EXPECT_TRUE(failing->FailsCall(5, false));
+  EXPECT_FALSE(failing->FailsCall(6, false));
+}
+
+TEST(ViewerFailingCall, WhenAskedFailsOnlyTheCallsMadeWhileAsked) {
+  const auto failing = ParseFailingCall("AVAppGetActiveDoc:when-asked");
+  ASSERT_TRUE(failing);
+  EXPECT_EQ(failing->name, "AVAppGetActiveDoc");
+  EXPECT_FALSE(failing->FailsCall(1, false));
+  EXPECT_TRUE(failing->FailsCall(2, true));
+  EXPECT_FALSE(failing->FailsCall(3, false));
+  EXPECT_FALSE(ParseFailingCall("AVAppGetActiveDoc:when"));
 }
 
 TEST(ViewerFailingCall, MalformedValuesAreRefused) {

@@ -5,7 +5,8 @@
 
 namespace viewer::core {
 
-bool FailingCall::FailsCall(long callNumber) const {
+bool FailingCall::FailsCall(long callNumber, bool asked) const {
+  if (whenAsked) return asked;
   return calls.empty() || std::find(calls.begin(), calls.end(), callNumber) != calls.end();
 }
 
@@ -16,6 +17,10 @@ std::optional<FailingCall> ParseFailingCall(std::string_view text) {
   if (failing.name.empty()) return std::nullopt;
   if (colon == std::string_view::npos) return failing;
   std::string_view list = text.substr(colon + 1);
+  if (list == "when-asked") {
+    failing.whenAsked = true;
+    return failing;
+  }
   while (true) {
     const size_t comma = list.find(',');
     const std::string_view item = list.substr(0, comma);

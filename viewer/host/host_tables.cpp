@@ -17,6 +17,7 @@ TableArray coreTable;
 core::TableOffers offered;
 core::FailingCall failing;
 long failingCallsMade = 0;
+bool failuresAsked = false;
 
 TableArray& Slots(HostTable table) {
   return table == HostTable::Core ? coreTable : namedTables[static_cast<int>(table)];
@@ -24,7 +25,9 @@ TableArray& Slots(HostTable table) {
 
 }  // namespace
 
-bool FailsThisCall() { return failing.FailsCall(++failingCallsMade); }
+bool FailsThisCall() { return failing.FailsCall(++failingCallsMade, failuresAsked); }
+
+void AskForFailingCalls(bool asked) { failuresAsked = asked; }
 
 bool BuildHostTables(std::string* error) {
   // Tests reach the plug-in's handling of a failing host call through this variable.
@@ -33,7 +36,7 @@ bool BuildHostTables(std::string* error) {
     const auto parsed = core::ParseFailingCall(variable);
     if (!parsed) {
       *error = std::string(kFailingCallVariable) + "=" + variable +
-               ": not NAME or NAME:CALL,CALL,... (calls counted from 1)";
+               ": not NAME, NAME:CALL,CALL,... (calls counted from 1) or NAME:when-asked";
       return false;
     }
     failing = *parsed;

@@ -18,6 +18,9 @@ constexpr const char kFailingCallVariable[] = "TESSALY_FAILING_HOST_CALL";
 // Fills every table from host_operations.def; call once before any plug-in loads.
 // False, with the reason, when the failing call's variable is malformed.
 bool BuildHostTables(std::string* error);
+// Whether the calls of a failing operation given as NAME:when-asked fail from now on
+// (UI thread only, where host calls run).
+void AskForFailingCalls(bool asked);
 void SetTableOffers(const core::TableOffers& offers);
 
 HFT CoreTable();

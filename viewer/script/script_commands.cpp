@@ -53,6 +53,7 @@ std::vector<CommandSpec> BuildTable() {
        {Form({Count("N"), Count("COUNT")})}},
       {"expect-host-objects-released", Command::ExpectHostObjectsReleased,
        "expect-host-objects-released", {Form({})}},
+      {"fail-host-call", Command::FailHostCall, "fail-host-call on|off", {Form({onOff})}},
 
       {"expect-pages", Command::ExpectPages, "expect-pages N", {Form({Count("N")})}},
       {"expect-page", Command::ExpectPage, "expect-page N", {Form({Index("N")})}},

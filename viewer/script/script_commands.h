@@ -9,7 +9,7 @@ namespace viewer::script {
 enum class Command {
   Open, Save, Quit, Timeout, WaitFile,
   Menu, ExpectMenu, Button, ExpectButton, ExpectButtonBefore,
-  ExpectPlugin, ExpectTool, ExpectNoTool, ExpectNotification, ExpectHostObjectsReleased,
+  ExpectPlugin, ExpectTool, ExpectNoTool, ExpectNotification, ExpectHostObjectsReleased, FailHostCall,
   ExpectPages, ExpectPage, ExpectThumbs, ExpectThumbsShown, ExpectLayers,
   WaitWindow, WaitGone, ExpectNoWindow, ExpectFont, ExpectWindowCount, CloseBox,
   Resize, Maximize, ExpectRect, ExpectRectDlu,

@@ -42,6 +42,7 @@ StepOutcome RunStep(DriverContext& context, const Step& step) {
     case Command::ExpectNoTool: RunExpectTool(context, step, false); break;
     case Command::ExpectNotification: RunExpectNotification(context, step); break;
     case Command::ExpectHostObjectsReleased: RunExpectHostObjectsReleased(context, step); break;
+    case Command::FailHostCall: RunFailHostCall(context, step); break;
     case Command::ExpectPages:
     case Command::ExpectPage:
     case Command::ExpectThumbs:

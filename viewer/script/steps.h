@@ -23,6 +23,7 @@ void RunExpectDocument(DriverContext& context, const Step& step);
 
 // What the plug-ins hold of the host's objects (steps_host_objects.cpp).
 void RunExpectHostObjectsReleased(DriverContext& context, const Step& step);
+void RunFailHostCall(DriverContext& context, const Step& step);
 
 // Windows and their controls (steps_window.cpp).
 void RunWaitWindow(DriverContext& context, const Step& step);

@@ -3,6 +3,7 @@
 #include <cstdio>
 
 #include "app/driver_services.h"
+#include "host/host_tables.h"
 #include "script/script_values.h"
 #include "script/steps.h"
 #include "script/ui_input.h"
@@ -206,6 +207,16 @@ void RunExpectDocument(DriverContext& context, const Step& step) {
       default:
         return {};
     }
+  });
+}
+
+// fail-host-call on|off: the operation named NAME:when-asked in TESSALY_FAILING_HOST_CALL
+// fails from now on, or no more.
+void RunFailHostCall(DriverContext&, const Step& step) {
+  const bool asked = step.args[0] == "on";
+  OnUiThread([asked] {
+    host::AskForFailingCalls(asked);
+    return true;
   });
 }
 
