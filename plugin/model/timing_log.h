@@ -62,7 +62,8 @@ struct RefreshTiming {
 struct PrintTiming {
   int jobs = 0;             // host print calls
   double printMs = 0;       // inside them
-  double progressMs = 0;    // the progress windows: creating, showing, pumping, closing
+  double progressMs = 0;    // around them: the document asked for, the progress window
+                            // opened and shown, the pump
   double listMs = 0;        // working out the ranges
   double totalMs = 0;
 };

@@ -11,20 +11,19 @@ out=$(fresh_output escape-after-select)
 fixtures="$TESSALY_BUILD/fixtures"
 rounds=12
 
-# escape_case NAME PDF: one viewer on PDF, the dialog opened, toggled and escaped
-# `rounds` times.
-escape_case() {
-  local name=$1 pdf=$2 script="$out/$1.tvs" round
+# escape_rounds NAME PDF ROUNDS STEPS WHEN: one viewer on PDF, the dialog opened,
+# STEPS (a function given the case's name and the round's number, printing script lines)
+# run and
+# Escape pressed, ROUNDS times; WHEN says where the key fell, for the failure.
+escape_rounds() {
+  local name=$1 pdf=$2 count=$3 steps=$4 when=$5 script="$out/$1.tvs" round
   {
     echo "open $pdf"
     echo "timeout 10"
-    for ((round = 1; round <= rounds; round++)); do
+    for ((round = 1; round <= count; round++)); do
       echo "menu Extensions &Tessaly"
       echo "wait-window \"Tessaly 1.16\""
-      echo "click 1077"
-      # Reading the tree takes about as long as the recount's delay, so the key
-      # falls now before it, now inside it.
-      ((round % 2)) && echo "save-tree $out/$name-tree.txt"
+      "$steps" "$name" "$round"
       echo "key escape"
       echo "wait-gone"
     done
@@ -33,40 +32,35 @@ escape_case() {
   if "$here/run-script.sh" "$script"; then
     echo "$name: passed"
   else
-    fail "$name: Escape was lost in one of $rounds rounds"
+    fail "$name: Escape $when was lost in one of $count rounds"
   fi
 }
+
+# "Select all (toggle)": reading the tree takes about as long as the recount's delay,
+# so the key falls now before it, now inside it.
+toggle_steps() {
+  echo "click 1077"
+  (($2 % 2)) && echo "save-tree $out/$1-tree.txt"
+  return 0
+}
+escape_case() { escape_rounds "$1" "$2" "$rounds" toggle_steps "after \"Select all\""; }
 
 # Keys pressed the moment a dialog is answered or a screenshot taken, as a user types
 # ahead: the dialog, active again, must get them. Each round exports the names (its file
-# dialog and its "Done." box answered), then Escape; every other round a screenshot of
-# the dialog comes between.
-after_dialog_case() {
-  local name=$1 pdf=$2 script="$out/$1.tvs" round
-  {
-    echo "open $pdf"
-    echo "timeout 10"
-    for ((round = 1; round <= 4; round++)); do
-      echo "menu Extensions &Tessaly"
-      echo "wait-window \"Tessaly 1.16\""
-      echo "click 1077"
-      echo "command 40051"
-      echo "answer-file $out/$name-names-$round.csv"
-      echo "answer-box \"Done.\" OK"
-      ((round % 2)) || echo "screenshot $out/$name-$round.png"
-      echo "key escape"
-      echo "wait-gone"
-    done
-    echo "expect-no-window \"Tessaly 1.16\""
-  } >"$script"
-  if "$here/run-script.sh" "$script"; then
-    echo "$name: passed"
-  else
-    fail "$name: Escape after an answered dialog or a screenshot was lost"
-  fi
+# dialog and its "Done." box answered); every other round a screenshot of the dialog
+# comes between.
+export_steps() {
+  echo "click 1077"
+  echo "command 40051"
+  echo "answer-file $out/$1-names-$2.csv"
+  echo "answer-box \"Done.\" OK"
+  (($2 % 2)) || echo "screenshot $out/$1-$2.png"
+  return 0
 }
 
-after_dialog_case after-dialog "$fixtures/three-top-level.pdf"
+escape_rounds after-dialog "$fixtures/three-top-level.pdf" 4 export_steps \
+  "after an answered dialog or a screenshot"
+
 escape_case small "$fixtures/three-top-level.pdf"
 escape_case long-titles "$fixtures/long-titles.pdf"
 escape_case layered "$fixtures/layered.pdf"

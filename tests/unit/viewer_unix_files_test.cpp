@@ -6,6 +6,7 @@
 
 #include <cstdio>
 #include <cstdlib>
+#include <string>
 
 namespace viewer::core {
 namespace {
@@ -40,6 +41,25 @@ TEST(ViewerUnixFiles, ListsFilesWithAnExtensionInNameOrder) {
   }
   rmdir(folder);
   EXPECT_TRUE(FilesWithExtension(dir, ".api").empty());
+}
+
+// Bytes of every value, NULs included, past the size of one read; nothing for a file
+// that is not there.
+TEST(ViewerUnixFiles, ReadsAFileWhole) {
+  char name[] = "/tmp/viewer-whole-XXXXXX";
+  const int fd = mkstemp(name);
+  ASSERT_GE(fd, 0);
+  std::string written;
+  for (int i = 0; i < 200000; ++i) written.push_back(static_cast<char>(i * 7));
+  ASSERT_EQ(write(fd, written.data(), written.size()), static_cast<ssize_t>(written.size()));
+  close(fd);
+  std::string read = "kept ";
+  EXPECT_TRUE(ReadWholeFile(name, read));
+  EXPECT_EQ(read, "kept " + written);
+  std::remove(name);
+  std::string none;
+  EXPECT_FALSE(ReadWholeFile(name, none));
+  EXPECT_TRUE(none.empty());
 }
 
 }  // namespace

@@ -60,6 +60,17 @@ bool RenameFile(const std::string& from, const std::string& to) {
   return std::rename(from.c_str(), to.c_str()) == 0;
 }
 
+bool ReadWholeFile(const std::string& path, std::string& bytes) {
+  std::FILE* file = std::fopen(path.c_str(), "rb");
+  if (file == nullptr) return false;
+  char chunk[65536];
+  size_t got = 0;
+  while ((got = std::fread(chunk, 1, sizeof chunk, file)) > 0) bytes.append(chunk, got);
+  const bool whole = std::ferror(file) == 0;
+  std::fclose(file);
+  return whole;
+}
+
 namespace {
 
 // Names taken by files of earlier runs that ended before their rename are passed over.

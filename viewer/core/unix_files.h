@@ -23,6 +23,8 @@ std::vector<std::string> FilesWithExtension(const std::string& folder,
 // Whether both paths name one existing file.
 bool IsSameFile(const std::string& first, const std::string& second);
 bool RenameFile(const std::string& from, const std::string& to);
+// Appends the bytes of the file at path to `bytes`; false when it cannot be read whole.
+bool ReadWholeFile(const std::string& path, std::string& bytes);
 // Writes a file whole in the place of `target`, or not at all: `write` fills a new file
 // beside it, which takes the target's place only once every byte is on the disk. False,
 // with the target as it was and nothing left beside it, when a step failed; when

@@ -112,10 +112,10 @@ void PageReader::Read(QPDFObjectHandle stream) {
   } catch (const std::exception&) {
     return;  // undecodable: nothing to read
   }
-  auto input = std::make_shared<BufferInputSource>("content stream", data.get());
+  static const std::string kContext = "content stream";
+  auto input = std::make_shared<BufferInputSource>(kContext, data.get());
   QPDFTokenizer tokenizer;
   tokenizer.allowEOF();
-  static const std::string kContext = "content stream";
   std::vector<ContentOperand> operands;
   // Inside an array (its items are gathered) or a dictionary (passed over as a whole).
   int arrayDepth = 0, dictDepth = 0;

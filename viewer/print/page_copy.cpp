@@ -2,18 +2,19 @@
 
 #include <sys/stat.h>
 
-#include <cstdint>
 #include <cerrno>
+#include <cstdint>
 #include <cstdio>
 #include <cstring>
-#include <stdexcept>
 #include <memory>
+#include <stdexcept>
 #include <vector>
 
 #include <qpdf/QPDFPageDocumentHelper.hh>
 #include <qpdf/QPDFWriter.hh>
 
 #include "core/host_error.h"
+#include "core/unix_files.h"
 #include "pdf/optional_content.h"
 #include "print/print_request.h"
 
@@ -33,17 +34,6 @@ struct StoredReading {
   timespec modified{};
   std::shared_ptr<QPDF> source;
 };
-
-bool ReadWholeFile(const std::string& path, std::string& bytes) {
-  std::FILE* file = std::fopen(path.c_str(), "rb");
-  if (file == nullptr) return false;
-  char chunk[65536];
-  size_t got = 0;
-  while ((got = std::fread(chunk, 1, sizeof chunk, file)) > 0) bytes.append(chunk, got);
-  const bool whole = std::ferror(file) == 0;
-  std::fclose(file);
-  return whole;
-}
 
 StoredReading& LastStoredReading() {
   static StoredReading reading;
@@ -66,7 +56,7 @@ std::shared_ptr<QPDF> ReadStoredFile(const pdf::PdfDocument& doc) {
     QPDF qpdf;
   };
   auto reading = std::make_shared<InMemory>();
-  if (!ReadWholeFile(path, reading->bytes)) {
+  if (!core::ReadWholeFile(path, reading->bytes)) {
     throw std::runtime_error("cannot read " + path + ": " + std::strerror(errno));
   }
   std::shared_ptr<QPDF> source(reading, &reading->qpdf);
