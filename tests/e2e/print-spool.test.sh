@@ -17,7 +17,7 @@ expect_pages() {
   [ "$got" = "$count" ] || { fail "$file has $got pages, not $count"; return; }
   local page=1 text
   for text in "$@"; do
-    pdftotext -f "$page" -l "$page" "$file" - | grep -qx "$text" ||
+    pdftotext -f "$page" -l "$page" "$file" - | grep -x "$text" >/dev/null ||
       fail "$file page $page does not read \"$text\""
     page=$((page + 1))
   done

@@ -88,10 +88,13 @@ PYTHON
   if env "${environment[@]}" "$here/run-script.sh" "$work/$name.tvs"; then
     echo "$name: $items bookmarks over $pages pages as qpdf reports them${locale:+ (in $locale)}"
     if [ -n "$export_file" ]; then
+      # Decoded once: a "grep -q" that stops reading early would break the pipe of a
+      # decoder still writing, which pipefail reports as a missing title.
+      exported=$(iconv -f cp1252 -t utf-8 "$export_file") || exported=""
       for title in "Prérequis" "Système d'exploitation"; do
-        iconv -f cp1252 -t utf-8 "$export_file" | grep -qF -- "\"$title\"" || {
+        grep -qF -- "\"$title\"" <<<"$exported" || {
           echo "FAILED: $manual: the export does not hold \"$title\"; its first lines:"
-          iconv -f cp1252 -t utf-8 "$export_file" | head -5
+          head -5 <<<"$exported"
           failures=$((failures + 1))
         }
       done
