@@ -22,12 +22,16 @@ big_document() {
 }
 
 # keep_installed_defaults: the installed Default.ppf and Default.ban, which a script's
-# "&Close" rewrites, are put back as they are now when the benchmark ends.
+# "&Close" rewrites, are put back as they are now when the benchmark ends, and by
+# restore_installed_defaults before a run that must start as the first did.
 keep_installed_defaults() {
   installed_folder="$TESSALY_BUILD/stage/viewer/plug_ins"
   saved_defaults=$(mktemp -d)
   cp -p "$installed_folder/Default.ppf" "$installed_folder/Default.ban" "$saved_defaults/"
-  trap 'cp -p "$saved_defaults/Default.ppf" "$saved_defaults/Default.ban" "$installed_folder/"; rm -rf "$saved_defaults"' EXIT
+  trap 'restore_installed_defaults; rm -rf "$saved_defaults"' EXIT
+}
+restore_installed_defaults() {
+  cp -p "$saved_defaults/Default.ppf" "$saved_defaults/Default.ban" "$installed_folder/"
 }
 
 # run_bench_script SCRIPT MARKS ERRORS: runs the UI script over $TESSALY_BENCH_DOCUMENT,

@@ -57,6 +57,9 @@ DocWindow* DocWindow::Open(const std::string& unixPath, const std::string& title
     throw core::HostError(kHostErrGeneral, "cannot create document window");
   }
   SendMessageA(MdiClientWindow(), WM_MDIACTIVATE, reinterpret_cast<WPARAM>(hwnd), 0);
+  // Drawn now, as it opens: its first paint (which also asks for the page's rendering)
+  // is not left to whichever loop runs next, a plug-in's command among them.
+  UpdateWindow(hwnd);
   Toolbar().UpdateEnabled();
   return opened;
 }

@@ -206,6 +206,10 @@ void PageView::UpdateScrollBars() {
   const int contentHeight = static_cast<int>(pageHeight_ * scale) + 2 * kMargin;
   scrollX_ = std::clamp(scrollX_, 0, std::max(0, contentWidth - static_cast<int>(client.right)));
   scrollY_ = std::clamp(scrollY_, 0, std::max(0, contentHeight - static_cast<int>(client.bottom)));
+  const ScrollBarState wanted{contentWidth, contentHeight, static_cast<int>(client.right),
+                              static_cast<int>(client.bottom), scrollX_, scrollY_};
+  if (wanted == scrollBars_) return;
+  scrollBars_ = wanted;
   SCROLLINFO info{sizeof info, SIF_ALL | SIF_DISABLENOSCROLL, 0, contentWidth - 1,
                   static_cast<UINT>(client.right), scrollX_, 0};
   SetScrollInfo(hwnd_, SB_HORZ, &info, TRUE);
@@ -240,6 +244,7 @@ void PageView::ScrollTo(int bar, int target) {
   target = std::clamp(target, 0, maxPosition);
   if (target == position) return;
   position = target;
+  (bar == SB_VERT ? scrollBars_.y : scrollBars_.x) = position;
   SetScrollPos(hwnd_, bar, position, TRUE);
   InvalidateRect(hwnd_, nullptr, FALSE);
 }

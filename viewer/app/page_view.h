@@ -68,6 +68,14 @@ class PageView : public pdf::RenderClient {
   bool fitPage_ = true;
   double zoom_ = 1.0;          // when not fitting: 1.0 shows a page at its printed size
   int scrollX_ = 0, scrollY_ = 0;
+  // What the scroll bars were last given: each paint asks again, and setting them
+  // unchanged still costs Wine a redraw of both bars.
+  struct ScrollBarState {
+    int contentWidth = -1, contentHeight = -1, clientWidth = -1, clientHeight = -1;
+    int x = -1, y = -1;
+    bool operator==(const ScrollBarState&) const = default;
+  };
+  ScrollBarState scrollBars_;
   // Geometry of the shown page.
   double pageWidth_ = 612, pageHeight_ = 792;  // points, as displayed
   int originX_ = 0, originY_ = 0;              // device position of the page's top left
