@@ -106,7 +106,7 @@ printf '%-46s %10s %8s\n' "\"&Tessaly\" to expanded tree, auto expand on" "$(sec
 printf '%-46s %10s %8s\n' "auto expand ticked: tree fully expanded" "$(seconds "$toggle_on")" "$(ratio "$toggle_on" "$qpdf_ms")"
 printf '%-46s %10s %8s\n' "  less the script's one look at the tree" "$(seconds "$toggle_on_own")" "$(ratio "$toggle_on_own" "$qpdf_ms")"
 printf '%-46s %10s\n' "auto expand cleared: tree collapsed" "$(seconds "$toggle_off")"
-printf '%-46s %10s\n' "(one look at the expanded state, best run)" "$(seconds "$read_state")"
+printf '%-46s %10s\n' "(one look at the expanded state, best of 3)" "$(seconds "$read_state")"
 echo "Goals: the first opening at most 0.5 times qpdf with input answered within 100 ms;"
 echo "auto expand ticked to the expanded tree at most 0.3 times qpdf."
 memory_line "$marks" "qpdf --json" "$(anchor_peak tree-qpdf qpdf --json --json-key=outlines "$document")"

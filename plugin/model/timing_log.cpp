@@ -1,5 +1,6 @@
 #include "timing_log.h"
 
+#include <cstdarg>
 #include <cstdio>
 #include <cstdlib>
 
@@ -10,62 +11,54 @@ const char* TimingLogVariable() {
   return path && *path ? path : nullptr;
 }
 
+// One line of figures, as the format says.
+[[gnu::format(printf, 1, 2)]] std::string TimingLine(const char* format, ...) {
+  char line[256];
+  va_list args;
+  va_start(args, format);
+  std::vsnprintf(line, sizeof line, format, args);
+  va_end(args);
+  return line;
+}
+
 }  // namespace
 
 std::string FormatBuildTiming(const BuildTiming& t) {
-  char line[256];
-  std::snprintf(line, sizeof line,
-                "build walk=%.1fms hostcalls=%.1fms pump=%.1fms pumps=%d entries=%d",
-                t.walkMs, t.hostCallsMs, t.pumpMs, t.pumps, t.entries);
-  return line;
+  return TimingLine("build walk=%.1fms hostcalls=%.1fms pump=%.1fms pumps=%d entries=%d",
+                    t.walkMs, t.hostCallsMs, t.pumpMs, t.pumps, t.entries);
 }
 
 std::string FormatPrintTiming(const PrintTiming& t) {
-  char line[256];
-  std::snprintf(line, sizeof line,
-                "print jobs=%d print=%.1fms progress=%.1fms list=%.1fms total=%.1fms", t.jobs,
-                t.printMs, t.progressMs, t.listMs, t.totalMs);
-  return line;
+  return TimingLine("print jobs=%d print=%.1fms progress=%.1fms list=%.1fms total=%.1fms",
+                    t.jobs, t.printMs, t.progressMs, t.listMs, t.totalMs);
 }
 
 std::string FormatClearTiming(const ClearTiming& t) {
-  char line[256];
-  std::snprintf(line, sizeof line, "clear items=%d delete=%.1fms pump=%.1fms pumps=%d", t.items,
-                t.deleteMs, t.pumpMs, t.pumps);
-  return line;
+  return TimingLine("clear items=%d delete=%.1fms pump=%.1fms pumps=%d", t.items, t.deleteMs,
+                    t.pumpMs, t.pumps);
 }
 
 std::string FormatFillTiming(const FillTiming& t) {
-  char line[256];
-  std::snprintf(line, sizeof line,
-                "fill ranges=%.1fms inserts=%.1fms pump=%.1fms pumps=%d items=%d", t.rangesMs,
-                t.insertsMs, t.pumpMs, t.pumps, t.items);
-  return line;
+  return TimingLine("fill ranges=%.1fms inserts=%.1fms pump=%.1fms pumps=%d items=%d",
+                    t.rangesMs, t.insertsMs, t.pumpMs, t.pumps, t.items);
 }
 
 std::string FormatExpandTiming(const ExpandTiming& t) {
-  char line[256];
-  std::snprintf(line, sizeof line,
-                "expand code=%d items=%d walk=%.1fms expand=%.1fms pump=%.1fms pumps=%d "
-                "hidden=%d",
-                t.code, t.items, t.walkMs, t.expandMs, t.pumpMs, t.pumps, t.treeHidden ? 1 : 0);
-  return line;
+  return TimingLine(
+      "expand code=%d items=%d walk=%.1fms expand=%.1fms pump=%.1fms pumps=%d hidden=%d",
+      t.code, t.items, t.walkMs, t.expandMs, t.pumpMs, t.pumps, t.treeHidden ? 1 : 0);
 }
 
 std::string FormatChecksTiming(const ChecksTiming& t) {
-  char line[256];
-  std::snprintf(line, sizeof line,
-                "checks tool=%s read=%d changed=%d rules=%.1fms apply=%.1fms pump=%.1fms hidden=%d",
-                t.tool, t.read, t.changed, t.rulesMs, t.applyMs, t.pumpMs, t.treeHidden ? 1 : 0);
-  return line;
+  return TimingLine(
+      "checks tool=%s read=%d changed=%d rules=%.1fms apply=%.1fms pump=%.1fms hidden=%d",
+      t.tool, t.read, t.changed, t.rulesMs, t.applyMs, t.pumpMs, t.treeHidden ? 1 : 0);
 }
 
 std::string FormatRefreshTiming(const RefreshTiming& t) {
-  char line[256];
-  std::snprintf(line, sizeof line,
-                "refresh read=%.1fms mark=%.1fms drop=%.1fms pump=%.1fms checked=%d ticked=%d",
-                t.readMs, t.markMs, t.dropMs, t.pumpMs, t.checked, t.ticked);
-  return line;
+  return TimingLine(
+      "refresh read=%.1fms mark=%.1fms drop=%.1fms pump=%.1fms checked=%d ticked=%d",
+      t.readMs, t.markMs, t.dropMs, t.pumpMs, t.checked, t.ticked);
 }
 
 std::string TimingLogFile(const char* variable) {

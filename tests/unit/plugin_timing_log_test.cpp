@@ -48,6 +48,17 @@ TEST(PluginTimingLog, ExpandLineNamesEachPhase) {
             "expand code=2 items=2800 walk=0.2ms expand=95.0ms pump=0.5ms pumps=4 hidden=1");
 }
 
+TEST(PluginTimingLog, PrintLineNamesEachPhase) {
+  PrintTiming timing;
+  timing.jobs = 1024;
+  timing.printMs = 822.5;
+  timing.progressMs = 1037.64;
+  timing.listMs = 136.4;
+  timing.totalMs = 2003.1;
+  EXPECT_EQ(FormatPrintTiming(timing),
+            "print jobs=1024 print=822.5ms progress=1037.6ms list=136.4ms total=2003.1ms");
+}
+
 TEST(PluginTimingLog, LinuxPathsAreReachedThroughDriveZ) {
   EXPECT_EQ(TimingLogFile("/tmp/timings.txt"), "Z:/tmp/timings.txt");
   EXPECT_EQ(TimingLogFile("C:\\timings.txt"), "C:\\timings.txt");
